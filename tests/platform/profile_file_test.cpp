@@ -1,0 +1,89 @@
+#include "platform/profile_file.h"
+#include "platform/profile_win32.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace platform;
+
+TEST(ProfileFile, ReadOnlyFileOrFolderIsReportedAndLeftAsItWas) {
+    TempDir dir;
+    const std::string ini = dir.file("ro.ini");
+    TempDir::write(ini, "[S]\nk=v\n");
+    std::filesystem::permissions(ini, std::filesystem::perms::owner_read);
+    const WriteResult result = writeProfileValue(ini, "S", "k", "changed");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find("read-only"), std::string::npos) << result.error;
+    EXPECT_EQ(TempDir::read(ini), "[S]\nk=v\n");
+
+    TempDir folder;
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read |
+                                                    std::filesystem::perms::owner_exec);
+    EXPECT_FALSE(WritePrivateProfileStringA("S", "k", "v", folder.file("new.ini").c_str()));
+    EXPECT_FALSE(writeProfileValue(dir.file("missing/x.ini"), "S", "k", "v").ok);
+}
+
+TEST(ProfileFile, ReplacingKeepsTheFilePermissionsAndLeavesNoTemporaryFiles) {
+    TempDir dir;
+    const std::string ini = dir.file("perm.ini");
+    TempDir::write(ini, "[S]\n");
+    std::filesystem::permissions(ini, std::filesystem::perms::owner_read |
+                                          std::filesystem::perms::owner_write |
+                                          std::filesystem::perms::group_read);
+    ASSERT_TRUE(writeProfileValue(ini, "S", "k", "v").ok);
+    EXPECT_EQ(std::filesystem::status(ini).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST(ProfileFile, BatchEditLoadsOnceAndWritesOnce) {
+    TempDir dir;
+    const std::string ini = dir.file("batch.ini");
+    ASSERT_TRUE(editProfile(ini, [](ProfileText& t) {
+                    for (int i = 0; i < 3; ++i)
+                        t.setValue("Link", "Link Desc " + std::to_string(i), "d");
+                }).ok);
+    EXPECT_EQ(TempDir::read(ini), "[Link]\r\nLink Desc 0=d\r\nLink Desc 1=d\r\nLink Desc 2=d\r\n");
+}
+
+// Two programs (the panel and the form processor) write into one file at the same time:
+// each write reads the file afresh under the lock, so no key written by either is lost.
+TEST(ProfileFile, TwoWriterProcessesLoseNoKey) {
+    TempDir dir;
+    const std::string ini = dir.file("shared.ini");
+    constexpr int kKeys = 150;
+    pid_t children[2];
+    for (int w = 0; w < 2; ++w) {
+        children[w] = ::fork();
+        ASSERT_GE(children[w], 0);
+        if (children[w] == 0) {
+            bool ok = true;
+            for (int i = 0; i < kKeys; ++i) {
+                const std::string key = "w" + std::to_string(w) + "k" + std::to_string(i);
+                ok = WritePrivateProfileStringA(w == 0 ? "Config" : "Script", key.c_str(),
+                                                key.c_str(), ini.c_str()) &&
+                     ok;
+            }
+            ::_exit(ok ? 0 : 1);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const ProfileText text = loadProfile(ini);
+    EXPECT_EQ(text.keyNames("Config").size(), static_cast<std::size_t>(kKeys));
+    EXPECT_EQ(text.keyNames("Script").size(), static_cast<std::size_t>(kKeys));
+    for (int i = 0; i < kKeys; ++i) {
+        EXPECT_EQ(text.value("Config", "w0k" + std::to_string(i)), "w0k" + std::to_string(i));
+        EXPECT_EQ(text.value("Script", "w1k" + std::to_string(i)), "w1k" + std::to_string(i));
+    }
+}
