@@ -1,4 +1,5 @@
 #include "vmcntrl/config/command_line.h"
+#include "vmcntrl/ui/startup.h"
 
 #include <iostream>
 #include <string>
@@ -7,5 +8,7 @@
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const vmcntrl::CommandLine line = vmcntrl::parseCommandLine(args);
-    return vmcntrl::runBatch(line, std::cout, std::cerr);
+    if (!line.verb.empty() || !line.error.empty())
+        return vmcntrl::runBatch(line, std::cout, std::cerr);
+    return vmcntrl::runWindowed(argc, argv, vmcntrl::programDirectory(line));
 }

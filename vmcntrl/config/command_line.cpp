@@ -4,6 +4,7 @@
 
 #include "platform/file_ops.h"
 #include "platform/paths.h"
+#include "platform/program_home.h"
 
 #include <ostream>
 
@@ -34,7 +35,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string programDirectory(const CommandLine& line) {
-    return line.home.empty() ? platform::executableDirectory() : line.home;
+    return platform::resolveProgramHome("vmcntrl", line.home, platform::executableDirectory()).path;
 }
 
 void printUsage(std::ostream& out) {

@@ -51,6 +51,6 @@ platform::WriteResult saveWindowPosition(VellumIni& ini, int left, int top);
 int parsePosition(std::string_view text);
 
 inline constexpr std::string_view kMailWarning =
-    "There have been errors sending mail.\r\nPlease check the Mail Log";
+    "There have been errors sending mail.\nPlease check the Mail Log";
 
 } // namespace vmcntrl
