@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "batch_verbs.h"
 #include "vellum_ini.h"
 
 #include "platform/file_ops.h"
@@ -7,30 +8,47 @@
 #include "platform/program_home.h"
 
 #include <ostream>
+#include <set>
 
 namespace vmcntrl {
 
+namespace {
+const std::set<std::string> kPlainVerbs{"--help", "--list"};
+const std::set<std::string> kNamedVerbs{"--report", "--keys", "--wizard"};
+const std::set<std::string> kWizardOptions{"--template", "--save",    "--url",
+                                           "--copy-to",  "--from",    "--subject"};
+} // namespace
+
 CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine line;
+    auto fail = [&line](std::string message) {
+        line.error = std::move(message);
+        return line;
+    };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        const bool takesValue = arg == "--home" || kNamedVerbs.count(arg) || kWizardOptions.count(arg);
+        if (takesValue && i + 1 >= args.size())
+            return fail(arg + " needs a value.");
         if (arg == "--home") {
-            if (i + 1 >= args.size()) {
-                line.error = "--home needs a directory.";
-                return line;
-            }
             line.home = args[++i];
-        } else if (arg == "--help" || arg == "--list") {
-            if (!line.verb.empty()) {
-                line.error = "Only one of " + line.verb + " and " + arg + " can be given.";
-                return line;
-            }
+        } else if (kPlainVerbs.count(arg) || kNamedVerbs.count(arg)) {
+            if (!line.verb.empty())
+                return fail("Only one of " + line.verb + " and " + arg + " can be given.");
             line.verb = arg;
+            if (kNamedVerbs.count(arg))
+                line.operand = args[++i];
+        } else if (kWizardOptions.count(arg)) {
+            line.options[arg] = args[++i];
+        } else if (arg == "--replace") {
+            line.replace = true;
         } else {
-            line.error = "Unknown argument: " + arg;
-            return line;
+            return fail("Unknown argument: " + arg);
         }
     }
+    if ((!line.options.empty() || line.replace) && line.verb != "--wizard")
+        return fail("--template, --save, --url, --copy-to, --from, --subject and --replace "
+                    "belong to --wizard.");
     return line;
 }
 
@@ -42,9 +60,15 @@ void printUsage(std::ostream& out) {
     out << "Usage: vmcntrl [--home DIR] [VERB]\n"
            "Without a verb the Vellum Control Panel opens its window.\n"
            "\n"
-           "  --home DIR   use DIR as the program directory (where vellum.ini lives)\n"
-           "  --help       show this list\n"
-           "  --list       print the names of the scripts, one per line, in file order\n";
+           "  --home DIR     use DIR as the program directory (where vellum.ini lives)\n"
+           "  --help         show this list\n"
+           "  --list         print the names of the scripts, one per line, in file order\n"
+           "  --report NAME  write NAME.rpt, the report of a script, and print it\n"
+           "  --keys NAME    print the template keys of a script's form, one per line\n"
+           "  --wizard NAME --template N --save none|text|data [--url URL]\n"
+           "               [--copy-to ADDRESS --from TEXT --subject TEXT] [--replace]\n"
+           "                 create a script with its form and data file, as the Script\n"
+           "                 Wizard does; an existing name is replaced only with --replace\n";
 }
 
 int runBatch(const CommandLine& line, std::ostream& out, std::ostream& err) {
@@ -62,12 +86,18 @@ int runBatch(const CommandLine& line, std::ostream& out, std::ostream& err) {
         err << "vmcntrl: the program directory " << home << " does not exist.\n";
         return 1;
     }
-    VellumIni ini(vellumIniPath(home));
     if (line.verb == "--list") {
+        VellumIni ini(vellumIniPath(home));
         for (const std::string& name : ini.loadScriptList().values())
             out << name << "\n";
         return 0;
     }
+    if (line.verb == "--report")
+        return reportVerb(home, line.operand, out, err);
+    if (line.verb == "--keys")
+        return keysVerb(home, line.operand, out, err);
+    if (line.verb == "--wizard")
+        return wizardVerb(home, line, out, err);
     err << "vmcntrl: nothing to do.\n";
     return 2;
 }

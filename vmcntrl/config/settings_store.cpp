@@ -55,6 +55,10 @@ StartupConfig readStartupConfig(VellumIni& ini, Settings& s) {
     return result;
 }
 
+void readServerExtension(const VellumIni& ini, Settings& s) {
+    s.serverExtension = ini.read(kConfigSection, "ISAPI") == "Yes";
+}
+
 platform::WriteResult acknowledgeMailErrors(VellumIni& ini) {
     return ini.writeConfig("MailErr", "0");
 }

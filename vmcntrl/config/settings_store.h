@@ -41,6 +41,9 @@ struct StartupConfig {
 // it to 0 when it was 1), and the window position.
 StartupConfig readStartupConfig(VellumIni& ini, Settings& settings);
 
+// Only the ISAPI key: whether the processor runs as the server extension.
+void readServerExtension(const VellumIni& ini, Settings& settings);
+
 // Opening the Mail Log acknowledges the processor's mail errors.
 platform::WriteResult acknowledgeMailErrors(VellumIni& ini);
 // Exit stores the window's top-left corner in twips.
