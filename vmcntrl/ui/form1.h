@@ -23,6 +23,7 @@ class QToolBar;
 
 namespace vmcntrl {
 
+class Form4;
 class ScriptSelector;
 class WhatsThisMenu;
 
@@ -55,6 +56,11 @@ public:
     void mailLogCommand();
     void errorLogCommand();
     void aboutCommand();
+    void toggleTemplateKeys();
+    void showTemplateKeys();
+    void reportCommand();
+    void wizardCommand();
+    Form4* templateKeysWindow() const;
 
     bool dirty() const { return dirty_; }
     bool saveFailed() const { return saveFailed_; }
@@ -191,7 +197,10 @@ private:
     struct Picker;
     void browse(const Picker& picker);
     void edit(QLineEdit* box, bool htmlEditor);
+public:
     void startEditor(const QString& editor, const QString& file);
+
+private:
     // form1_save.cpp
     void refreshScriptList();
     bool confirmStorableName(const QString& name);
@@ -202,9 +211,7 @@ private:
     static constexpr int kTopicUsingHelp = 2;
     static constexpr int kFirstEditorTopic = 100;
 
-    QAction* wizardButton_ = nullptr;
-    QAction* reportButton_ = nullptr;
-    QAction* keysButton_ = nullptr;
+    Form4* keysWindow_ = nullptr;
     std::string home_;
     Services& services_;
     VellumIni ini_;

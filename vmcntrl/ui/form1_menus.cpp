@@ -66,6 +66,13 @@ void Form1::buildMenus() {
     connect(mnuSaveAs, &QAction::triggered, this, &Form1::saveAsCommand);
     connect(mnuDelete, &QAction::triggered, this, &Form1::deleteCommand);
     connect(mnuExit, &QAction::triggered, this, &Form1::close);
+    connect(mnuWizard, &QAction::triggered, this, &Form1::wizardCommand);
+    connect(mnuTemplateKeys, &QAction::triggered, this, [this] {
+        // The check mark mirrors the window; the click decides from the state before it.
+        mnuTemplateKeys->setChecked(!mnuTemplateKeys->isChecked());
+        toggleTemplateKeys();
+    });
+    connect(mnuReport, &QAction::triggered, this, &Form1::reportCommand);
     connect(mnuMailLog, &QAction::triggered, this, &Form1::mailLogCommand);
     connect(mnuErrorLog, &QAction::triggered, this, &Form1::errorLogCommand);
     connect(mnuSettings, &QAction::triggered, this, &Form1::settingsCommand);
@@ -97,10 +104,11 @@ void Form1::buildToolbar() {
     Toolbar1->addSeparator();
     button("delete", tr("Delete Script"), QStyle::SP_TrashIcon, [this] { deleteCommand(); });
     Toolbar1->addSeparator();
-    wizardButton_ = button("wizard", tr("Script Wizard"), QStyle::SP_FileDialogNewFolder, [] {});
-    reportButton_ = button("report", tr("View Report"), QStyle::SP_FileDialogDetailedView, [] {});
+    button("wizard", tr("Script Wizard"), QStyle::SP_FileDialogNewFolder, [this] { wizardCommand(); });
+    button("report", tr("View Report"), QStyle::SP_FileDialogDetailedView, [this] { reportCommand(); });
     button("settings", tr("Settings"), QStyle::SP_ComputerIcon, [this] { settingsCommand(); });
-    keysButton_ = button("twindow", tr("Show Template Keys"), QStyle::SP_FileDialogListView, [] {});
+    button("twindow", tr("Show Template Keys"), QStyle::SP_FileDialogListView,
+           [this] { showTemplateKeys(); });
     Toolbar1->addSeparator();
     button("help", tr("Help"), QStyle::SP_DialogHelpButton,
            [this] { services_.help.showContents(helpFile()); });
