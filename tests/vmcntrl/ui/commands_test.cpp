@@ -8,6 +8,10 @@
 #include "platform/qt/single_instance.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -37,6 +41,8 @@ private slots:
     void secondCopyIsRefused();
     void whatsThisOnSettingsButtonsShowsSharedTopics();
     void helpMenuUsesTheHelpFile();
+    void directoryChooserFillsTheBoxOnlyOnOk();
+    void aboutShowsTheProgramVersion();
 };
 
 namespace {
@@ -351,6 +357,41 @@ void CommandsTest::helpMenuUsesTheHelpFile() {
     form.mnuSearch->trigger();
     QCOMPARE(f.help.calls, QStringList({"contents " + f.path("vellum.hlp"),
                                         "search " + f.path("vellum.hlp")}));
+}
+
+void CommandsTest::directoryChooserFillsTheBoxOnlyOnOk() {
+    EditorFixture f;
+    Form1& form = f.open();
+    form.OptionAppendDiscrete->click();
+    form.TextDiscreteDir->setText("/kept");
+    const QString target = f.path("SAVED");
+    whenDialogOpens<vmcntrl::FormDiscDirBox>([&](vmcntrl::FormDiscDirBox& chooser) {
+        QCOMPARE(chooser.windowTitle(), QStringLiteral("Directory for New Documents"));
+        QVERIFY(chooser.Drive1->count() > 0);
+        chooser.showDirectory(target);
+        chooser.Command2->click();
+    });
+    form.CommandBrowseDiscreteDir->click();
+    QCOMPARE(form.TextDiscreteDir->text(), QStringLiteral("/kept"));
+
+    whenDialogOpens<vmcntrl::FormDiscDirBox>([&](vmcntrl::FormDiscDirBox& chooser) {
+        chooser.showDirectory(target);
+        chooser.Command1->click();
+    });
+    form.CommandBrowseDiscreteDir->click();
+    QCOMPARE(form.TextDiscreteDir->text(), QDir::toNativeSeparators(target));
+}
+
+void CommandsTest::aboutShowsTheProgramVersion() {
+    vmcntrl::Form5 about;
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Vellum"));
+    QCOMPARE(about.Label1[2]->text(), QStringLiteral("Vellum Control Panel 1.0a"));
+    QVERIFY(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$"))
+                .match(about.Label1[3]->text())
+                .hasMatch());
+    about.show();
+    QTest::mouseClick(&about, Qt::LeftButton);
+    QVERIFY(!about.isVisible());
 }
 
 QTEST_MAIN(CommandsTest)
