@@ -68,8 +68,8 @@ struct BatchHome {
 TEST(BatchVerbs, WizardCreatesScriptFormAndDataFile) {
     BatchHome home;
     std::string out, err;
-    ASSERT_EQ(run({"--home", home.dir.path(), "--wizard", "Guest", "--template", "0", "--save", "data",
-                   "--copy-to", "me@example.com", "--from", "Web", "--subject", "Entry"},
+    ASSERT_EQ(run({"--home", home.dir.path(), "--wizard", "Guest", "--template", "0", "--save",
+                   "data", "--copy-to", "me@example.com", "--from", "Web", "--subject", "Entry"},
                   out, err),
               0)
         << err;
@@ -86,25 +86,27 @@ TEST(BatchVerbs, WizardCreatesScriptFormAndDataFile) {
     EXPECT_EQ(r.To, "me@example.com");
     EXPECT_EQ(r.Sender, "Web");
 
-    EXPECT_EQ(run({"--home", home.dir.path(), "--wizard", "GUEST", "--template", "0", "--save", "none"},
-                  out, err),
-              1);
+    EXPECT_EQ(
+        run({"--home", home.dir.path(), "--wizard", "GUEST", "--template", "0", "--save", "none"},
+            out, err),
+        1);
     EXPECT_NE(err.find("already exists"), std::string::npos);
     EXPECT_EQ(run({"--home", home.dir.path(), "--wizard", "Guest Book", "--template", "0", "--save",
                    "none"},
                   out, err),
               1);
     EXPECT_NE(err.find("Script Names should not contain spaces"), std::string::npos);
-    EXPECT_EQ(run({"--home", home.dir.path(), "--wizard", "Other", "--template", "7", "--save", "text"},
-                  out, err),
-              1);
+    EXPECT_EQ(
+        run({"--home", home.dir.path(), "--wizard", "Other", "--template", "7", "--save", "text"},
+            out, err),
+        1);
 }
 
 TEST(BatchVerbs, KeysAndReportOfAListedScript) {
     BatchHome home;
     std::string out, err;
-    ASSERT_EQ(run({"--home", home.dir.path(), "--wizard", "Guest", "--template", "0", "--save", "text",
-                   "--url", "http://example.com/"},
+    ASSERT_EQ(run({"--home", home.dir.path(), "--wizard", "Guest", "--template", "0", "--save",
+                   "text", "--url", "http://example.com/"},
                   out, err),
               0)
         << err;

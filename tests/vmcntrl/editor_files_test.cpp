@@ -44,12 +44,14 @@ TEST(SaveChecks, RunInOrderAndSkipWhatTheOptionsDoNotUse) {
 
 TEST(Skeletons, FormForDataWithLetterUsesTheNumberedAddressField) {
     const std::string form = formSkeleton("Order", true, true);
-    EXPECT_NE(form.find("\r\n\r\nPlease enter your E-Mail Address: <INPUT NAME=\"00E-Mail\"> <P>\r\n"
-                        "<!--mail to client enabled!-->\r\n<!--use syntax for CSV output!-->\r\n\r\n\r\n"
-                        "To submit"),
-              std::string::npos);
-    EXPECT_NE(formSkeleton("Order", true, false).find("<INPUT NAME=\"E-Mail\"> <P>\r\n"
-                                                      "<!--mail to client enabled!-->\r\n\r\n\r\nTo"),
+    EXPECT_NE(
+        form.find("\r\n\r\nPlease enter your E-Mail Address: <INPUT NAME=\"00E-Mail\"> <P>\r\n"
+                  "<!--mail to client enabled!-->\r\n<!--use syntax for CSV output!-->\r\n\r\n\r\n"
+                  "To submit"),
+        std::string::npos);
+    EXPECT_NE(formSkeleton("Order", true, false)
+                  .find("<INPUT NAME=\"E-Mail\"> <P>\r\n"
+                        "<!--mail to client enabled!-->\r\n\r\n\r\nTo"),
               std::string::npos);
     EXPECT_EQ(formSkeleton("Order", false, true).find("E-Mail"), std::string::npos);
 }
@@ -57,10 +59,12 @@ TEST(Skeletons, FormForDataWithLetterUsesTheNumberedAddressField) {
 TEST(Skeletons, TemplatesAndSmallFiles) {
     const std::string entries = templateSkeleton(TemplateKind::OutputEntries, "Shop");
     EXPECT_TRUE(entries.starts_with("#\r\n# Output File Template for Shop Script\r\n#\r\n"));
-    EXPECT_TRUE(entries.ends_with("# Lines beginning with # are comments\r\n#\r\n\r\n\r\n\r\n\r\n"));
-    EXPECT_TRUE(templateSkeleton(TemplateKind::OutputNewDocument, "Shop")
-                    .ends_with("<TITLE>New Document Template for Shop Script</TITLE>\r\n</HEAD>\r\n"
-                               "<BODY>\r\n<H1>Shop</H1>\r\n\r\n\r\n\r\n</BODY>\r\n</HTML>\r\n\r\n"));
+    EXPECT_TRUE(
+        entries.ends_with("# Lines beginning with # are comments\r\n#\r\n\r\n\r\n\r\n\r\n"));
+    EXPECT_TRUE(
+        templateSkeleton(TemplateKind::OutputNewDocument, "Shop")
+            .ends_with("<TITLE>New Document Template for Shop Script</TITLE>\r\n</HEAD>\r\n"
+                       "<BODY>\r\n<H1>Shop</H1>\r\n\r\n\r\n\r\n</BODY>\r\n</HTML>\r\n\r\n"));
     EXPECT_EQ(outputFileSkeleton(OutputFileKind::Text, "Shop"),
               "*Output file for Shop script*\r\n*You may remove or change this header*\r\n"
               "*Submitted Data will be appended to the end of this file*\r\n");
@@ -72,6 +76,7 @@ TEST(RunCommand, BrowserKindAndProcessorAddress) {
     EXPECT_EQ(browserDdeName("/opt/mosaic"), "Mosaic");
     EXPECT_EQ(browserDdeName("C:\\IE\\iexplore.exe"), "IExplore");
     EXPECT_EQ(browserDdeName("/usr/bin/firefox"), "");
-    EXPECT_EQ(processor::runUrl("http://h/cgi-win/", false, "Order"), "http://h/cgi-win/vellum.exe/Order");
+    EXPECT_EQ(processor::runUrl("http://h/cgi-win/", false, "Order"),
+              "http://h/cgi-win/vellum.exe/Order");
     EXPECT_EQ(processor::runUrl("/", true, "Order"), "/vellum.dll/Order");
 }

@@ -8,7 +8,7 @@
 using vmcntrl::unstorableNameReason;
 
 TEST(ScriptName, NamesTheWizardAllowsAreStorable) {
-    const std::vector<std::string> names{"Feedback_Form", "a",          "ORDER2",
+    const std::vector<std::string> names{"Feedback_Form",      "a",       "ORDER2",
                                          std::string(32, 'x'), "Caf\xe9", "dash-and-bang!"};
     for (const std::string& name : names)
         EXPECT_EQ(unstorableNameReason(name), "") << name;
@@ -20,10 +20,9 @@ TEST(ScriptName, ReservedSectionNamesAreRefusedInAnyCase) {
 }
 
 TEST(ScriptName, NamesThatBreakTheFileOrLeaveTheFolderAreRefused) {
-    const std::vector<std::string> names{"",         "a[b",        "a]b",     "a=b",
-                                         ";comment", " lead",      "trail ",  "tab\tin",
-                                         "line\nbreak", "..\\up", "sub/dir", "\"quoted\"",
-                                         ".."};
+    const std::vector<std::string> names{
+        "",        "a[b",         "a]b",    "a=b",     ";comment",   " lead", "trail ",
+        "tab\tin", "line\nbreak", "..\\up", "sub/dir", "\"quoted\"", ".."};
     for (const std::string& name : names)
         EXPECT_NE(unstorableNameReason(name), "") << name;
 }

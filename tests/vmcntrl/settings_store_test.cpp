@@ -40,9 +40,10 @@ TEST_F(SettingsTest, LoadReadsTheCopiesAndMakesConfigCurrent) {
 }
 
 TEST_F(SettingsTest, SaveAppendsTheSlashOnlyWhenMissing) {
-    for (const auto& [typed, stored] : std::vector<std::pair<std::string, std::string>>{
-             {"http://h/cgi-win", "http://h/cgi-win/"}, {"http://h/cgi/", "http://h/cgi/"},
-             {"", "/"}}) {
+    for (const auto& [typed, stored] :
+         std::vector<std::pair<std::string, std::string>>{{"http://h/cgi-win", "http://h/cgi-win/"},
+                                                          {"http://h/cgi/", "http://h/cgi/"},
+                                                          {"", "/"}}) {
         settings.WinScriptAlias = typed;
         ASSERT_TRUE(saveSettings(ini, settings));
         EXPECT_EQ(settings.WinScriptAlias, stored);

@@ -47,24 +47,23 @@ TEST_F(VellumIniTest, MissingFileHasNoScriptsAndReadsEveryKeyEmpty) {
 
 TEST_F(VellumIniTest, WriteStoresFourteenKeysInOrderThenTheListLine) {
     ASSERT_TRUE(ini.writeScript("Guest", sampleRecord()));
-    EXPECT_EQ(bytes(),
-              "[Guest]\r\n"
-              "Archive=C:\\Vellum\\SAVED\\guest.txt\r\n"
-              "Form=C:\\Vellum\\FORMS\\guest.html\r\n"
-              "OutputStyle=Text\r\n"
-              "Confirm=yes\r\n"
-              "SendURL=\r\n"
-              "SendConf=Default\r\n"
-              "To=owner@example.com\r\n"
-              "Sender=Use 'From' from Form\r\n"
-              "Subject=Guest book\r\n"
-              "SendMessage=\r\n"
-              "OutputTemplate=\r\n"
-              "Append=Top\r\n"
-              "Locked=True\r\n"
-              "Target=_top\r\n"
-              "[NumTags]\r\n"
-              "Guest=Guest\r\n");
+    EXPECT_EQ(bytes(), "[Guest]\r\n"
+                       "Archive=C:\\Vellum\\SAVED\\guest.txt\r\n"
+                       "Form=C:\\Vellum\\FORMS\\guest.html\r\n"
+                       "OutputStyle=Text\r\n"
+                       "Confirm=yes\r\n"
+                       "SendURL=\r\n"
+                       "SendConf=Default\r\n"
+                       "To=owner@example.com\r\n"
+                       "Sender=Use 'From' from Form\r\n"
+                       "Subject=Guest book\r\n"
+                       "SendMessage=\r\n"
+                       "OutputTemplate=\r\n"
+                       "Append=Top\r\n"
+                       "Locked=True\r\n"
+                       "Target=_top\r\n"
+                       "[NumTags]\r\n"
+                       "Guest=Guest\r\n");
     EXPECT_EQ(ini.readScript("Guest"), sampleRecord());
 }
 
@@ -89,8 +88,7 @@ TEST_F(VellumIniTest, DeleteRemovesListLineAndSectionAndKeepsOthersInOrder) {
     for (const char* name : {"Alpha", "Beta", "Gamma", "Delta"})
         ASSERT_TRUE(ini.writeScript(name, sampleRecord()));
     ASSERT_TRUE(ini.deleteScript("Beta"));
-    EXPECT_EQ(ini.loadScriptList().values(),
-              (std::vector<std::string>{"Alpha", "Gamma", "Delta"}));
+    EXPECT_EQ(ini.loadScriptList().values(), (std::vector<std::string>{"Alpha", "Gamma", "Delta"}));
     EXPECT_EQ(bytes().find("[Beta]"), std::string::npos);
     EXPECT_EQ(bytes().find("Beta="), std::string::npos);
     EXPECT_EQ(ini.readScript("Gamma"), sampleRecord());

@@ -11,24 +11,25 @@ using namespace vmcntrl;
 TEST(WizardNames, ChecksRunInOrderWithTheirMessages) {
     EXPECT_EQ(wizardNameProblem("Feedback_Form"), "");
     EXPECT_EQ(wizardNameProblem(std::string(32, 'a')), "");
-    EXPECT_EQ(wizardNameProblem(std::string(33, 'a')), "Script Names should be 32 characters or less");
+    EXPECT_EQ(wizardNameProblem(std::string(33, 'a')),
+              "Script Names should be 32 characters or less");
     EXPECT_EQ(wizardNameProblem("Feedback Form"), "Script Names should not contain spaces");
     EXPECT_EQ(wizardNameProblem("Feed back.htm"), "Script Names should not contain spaces");
     for (const char* name : {"a.b", "what?", "a&b", "x+y", "a,b", "q\"", "s/t", "s\\t", "[x", "x]",
                              "c:d", "a;b", "p|q", "k=v", "it's"})
         EXPECT_EQ(wizardNameProblem(name), "Script Names should not contain symbols") << name;
-    EXPECT_EQ(wizardNameProblem(std::string(40, 'a') + "?"), "Script Names should not contain symbols");
+    EXPECT_EQ(wizardNameProblem(std::string(40, 'a') + "?"),
+              "Script Names should not contain symbols");
 }
 
 TEST(WizardForm, DataStyleNumbersFieldsAndBuildsTheHeader) {
-    const std::string templateText =
-        "<!--Order-->\r\n"
-        "Name <INPUT NAME=\"name\"> Mail <input name=\"email\">\r\n"
-        "<INPUT TYPE=\"radio\" NAME=\"size\" VALUE=\"S\">\r\n"
-        "<INPUT TYPE=\"radio\" NAME=\"size\" VALUE=\"L\">\r\n"
-        "<INPUT TYPE=\"submit\" NAME=\"submit\" VALUE=\"Send\">\r\n";
-    const WizardForm form = buildWizardForm(templateText, "Order", "/scripts/", false,
-                                            WizardSaveStyle::Data);
+    const std::string templateText = "<!--Order-->\r\n"
+                                     "Name <INPUT NAME=\"name\"> Mail <input name=\"email\">\r\n"
+                                     "<INPUT TYPE=\"radio\" NAME=\"size\" VALUE=\"S\">\r\n"
+                                     "<INPUT TYPE=\"radio\" NAME=\"size\" VALUE=\"L\">\r\n"
+                                     "<INPUT TYPE=\"submit\" NAME=\"submit\" VALUE=\"Send\">\r\n";
+    const WizardForm form =
+        buildWizardForm(templateText, "Order", "/scripts/", false, WizardSaveStyle::Data);
     EXPECT_EQ(form.html,
               "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 3.0//EN\" \"html.dtd\">\r\n"
               "<HTML>\r\n<HEAD>\r\n<TITLE>Order</TITLE>\r\n</HEAD>\r\n<BODY>\r\n<H1></H1>\r\n\r\n"

@@ -71,13 +71,15 @@ int reportVerb(const std::string& home, const std::string& name, std::ostream& o
     return 0;
 }
 
-int keysVerb(const std::string& home, const std::string& name, std::ostream& out, std::ostream& err) {
+int keysVerb(const std::string& home, const std::string& name, std::ostream& out,
+             std::ostream& err) {
     VellumIni ini(vellumIniPath(home));
     const auto loaded = loadListed(ini, name, err);
     if (!loaded)
         return 1;
     const EditorState& s = loaded->state;
-    const bool newDocument = s.saveStyle == SaveStyle::Template && s.insert == InsertMode::NewDocument;
+    const bool newDocument =
+        s.saveStyle == SaveStyle::Template && s.insert == InsertMode::NewDocument;
     const auto html = platform::fileExists(s.form) ? platform::readFile(s.form) : std::nullopt;
     for (const std::string& key : buildTemplateKeys(html, newDocument).keys)
         out << key << "\n";

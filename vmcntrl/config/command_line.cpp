@@ -15,8 +15,8 @@ namespace vmcntrl {
 namespace {
 const std::set<std::string> kPlainVerbs{"--help", "--list"};
 const std::set<std::string> kNamedVerbs{"--report", "--keys", "--wizard"};
-const std::set<std::string> kWizardOptions{"--template", "--save",    "--url",
-                                           "--copy-to",  "--from",    "--subject"};
+const std::set<std::string> kWizardOptions{"--template", "--save", "--url",
+                                           "--copy-to",  "--from", "--subject"};
 } // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& args) {
@@ -27,7 +27,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const bool takesValue = arg == "--home" || kNamedVerbs.count(arg) || kWizardOptions.count(arg);
+        const bool takesValue =
+            arg == "--home" || kNamedVerbs.count(arg) || kWizardOptions.count(arg);
         if (takesValue && i + 1 >= args.size())
             return fail(arg + " needs a value.");
         if (arg == "--home") {

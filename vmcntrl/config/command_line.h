@@ -9,12 +9,12 @@ namespace vmcntrl {
 
 // The program's arguments: where its home is and which batch verb, if any, to run.
 struct CommandLine {
-    std::string home;                          // empty: the program's own folder
-    std::string verb;                          // empty: open the window
-    std::string operand;                       // the script name of --report, --keys, --wizard
+    std::string home;                           // empty: the program's own folder
+    std::string verb;                           // empty: open the window
+    std::string operand;                        // the script name of --report, --keys, --wizard
     std::map<std::string, std::string> options; // --template, --save, --url, ...
     bool replace = false;
-    std::string error;                         // set when the arguments make no sense
+    std::string error; // set when the arguments make no sense
 };
 
 CommandLine parseCommandLine(const std::vector<std::string>& args);

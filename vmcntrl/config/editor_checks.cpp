@@ -23,13 +23,18 @@ SaveStop checkBeforeSave(const EditorState& s, const FileProbe& exists) {
 
 std::string saveStopMessage(SaveStop stop) {
     switch (stop) {
-    case SaveStop::None: return {};
-    case SaveStop::ConfirmationTemplateMissing: return "Template to Send to Browser does not exist!";
-    case SaveStop::NoUrl: return "No URL to send the Client!";
+    case SaveStop::None:
+        return {};
+    case SaveStop::ConfirmationTemplateMissing:
+        return "Template to Send to Browser does not exist!";
+    case SaveStop::NoUrl:
+        return "No URL to send the Client!";
     case SaveStop::ArchiveMissing:
         return "The file in which entries are saved\nmust be created before saving the script.";
-    case SaveStop::LetterMissing: return "Letter To Client File does not exist!";
-    case SaveStop::OutputTemplateMissing: return "Save to File Template does not exist!";
+    case SaveStop::LetterMissing:
+        return "Letter To Client File does not exist!";
+    case SaveStop::OutputTemplateMissing:
+        return "Save to File Template does not exist!";
     }
     return {};
 }

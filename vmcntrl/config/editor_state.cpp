@@ -4,9 +4,12 @@ namespace vmcntrl {
 
 std::string_view appendWord(InsertMode mode) {
     switch (mode) {
-    case InsertMode::BeforeOld: return "Top";
-    case InsertMode::AfterOld: return "Bottom";
-    case InsertMode::NewDocument: return "Discrete";
+    case InsertMode::BeforeOld:
+        return "Top";
+    case InsertMode::AfterOld:
+        return "Bottom";
+    case InsertMode::NewDocument:
+        return "Discrete";
     }
     return "Discrete";
 }
@@ -15,9 +18,12 @@ namespace {
 
 std::string_view outputStyleWord(const EditorState& state) {
     switch (state.saveStyle) {
-    case SaveStyle::Discard: return "Discard";
-    case SaveStyle::Comma: return "Comma";
-    case SaveStyle::Text: return "Text";
+    case SaveStyle::Discard:
+        return "Discard";
+    case SaveStyle::Comma:
+        return "Comma";
+    case SaveStyle::Text:
+        return "Text";
     case SaveStyle::Template:
         return state.insert == InsertMode::NewDocument ? "Discrete" : "Template";
     }

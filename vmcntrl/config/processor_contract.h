@@ -26,9 +26,9 @@ inline constexpr std::string_view kNumberedEmailField = "00E-Mail";
 // Template keys the processor fills for every transaction, and the one for a new document
 // per entry.
 inline constexpr std::array<std::string_view, 9> kTransactionKeys{
-    "^vmDate^",         "^vmLongDate^",       "^vmTime^",
-    "^vmTransactionID^", "^vmRemoteHost^",    "^vmRemoteAddress^",
-    "^vmReferer^",      "^vmServerSoftware^", "^vmServerAdmin^",
+    "^vmDate^",          "^vmLongDate^",       "^vmTime^",
+    "^vmTransactionID^", "^vmRemoteHost^",     "^vmRemoteAddress^",
+    "^vmReferer^",       "^vmServerSoftware^", "^vmServerAdmin^",
 };
 inline constexpr std::string_view kDiscretePageKey = "^vmDiscretePage^";
 

@@ -111,7 +111,9 @@ std::string reportText(const ReportInput& in) {
         r.indented("The browser will be sent an acknowledgement of the submission");
         r.indented("containing the submitted data and based on a default template.");
         break;
-    case Response::Url: r.indented("The browser will be directed to " + s.url); break;
+    case Response::Url:
+        r.indented("The browser will be directed to " + s.url);
+        break;
     case Response::Template:
         r.indented("The browser will be sent a document based on a template:");
         r.indented(s.confirmationTemplate);
@@ -133,8 +135,10 @@ std::string reportText(const ReportInput& in) {
         r.line();
     }
     if (s.letter) {
-        r.indented("Email containing the text of " + s.letterBody + " will be mailed back to the user.");
-        r.indented("This option requires that the form include <INPUT NAME=\"E-Mail\"> and that the user");
+        r.indented("Email containing the text of " + s.letterBody +
+                   " will be mailed back to the user.");
+        r.indented(
+            "This option requires that the form include <INPUT NAME=\"E-Mail\"> and that the user");
         r.indented("supplies an email address.");
         r.line();
     }

@@ -31,9 +31,9 @@ platform::WriteResult saveSettings(VellumIni& ini, Settings& settings);
 
 // What start-up learns besides the settings themselves.
 struct StartupConfig {
-    bool warnAboutMail = false;  // the processor had mail errors; MailErr is now 0
+    bool warnAboutMail = false;         // the processor had mail errors; MailErr is now 0
     platform::WriteResult mailErrReset; // how resetting MailErr went, when it was needed
-    int left = 0;                // window position in twips
+    int left = 0;                       // window position in twips
     int top = 0;
 };
 

@@ -53,7 +53,8 @@ std::string formSkeleton(std::string_view name, bool letterToUser, bool asData) 
     text += lines({
         "",
         "",
-        "To submit the form, press this button: <INPUT TYPE=\"submit\" VALUE=\"Submit Comments\"> <P>",
+        "To submit the form, press this button: <INPUT TYPE=\"submit\" VALUE=\"Submit Comments\"> "
+        "<P>",
         "To clear the form, press this button: <INPUT TYPE=\"reset\" VALUE=\"Clear Form\">",
         "</FORM>",
         "",
@@ -70,8 +71,7 @@ std::string outputFileSkeleton(OutputFileKind kind, std::string_view name) {
     case OutputFileKind::Template:
         return lines({cat({"<!--Output file for ", name, " script-->"}),
                       "<!--Place any header for the document here-->", "", "", "",
-                      processor::kFooterMarker, "",
-                      "<!--Place any footer for the document here-->",
+                      processor::kFooterMarker, "", "<!--Place any footer for the document here-->",
                       "<!--comment line --footer-- must exist on a line by itself-->"});
     case OutputFileKind::Data:
         // A line holding only CR LF, then an empty line: three line breaks in all.
@@ -85,8 +85,9 @@ std::string outputFileSkeleton(OutputFileKind kind, std::string_view name) {
 }
 
 std::string templateSkeleton(TemplateKind kind, std::string_view name) {
-    const std::string_view heading =
-        kind == TemplateKind::Confirmation ? "# Confirmation Template for " : "# Output File Template for ";
+    const std::string_view heading = kind == TemplateKind::Confirmation
+                                         ? "# Confirmation Template for "
+                                         : "# Output File Template for ";
     std::string text = lines({
         "#",
         cat({heading, name, " Script"}),

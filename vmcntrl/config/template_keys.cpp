@@ -47,7 +47,8 @@ TemplateKeys buildTemplateKeys(const std::optional<std::string>& formHtml, bool 
             if (end == std::string::npos)
                 end = text.size();
             const std::string line = text.substr(start, end - start);
-            start = end + (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
+            start =
+                end + (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
 
             std::string search = upper(line);
             if (const std::size_t at = search.find("<TITLE>"); at != std::string::npos) {
@@ -60,7 +61,8 @@ TemplateKeys buildTemplateKeys(const std::optional<std::string>& formHtml, bool 
                  at = search.find("NAME=\"")) {
                 const std::size_t nameStart = at + 6;
                 const std::size_t nameEnd = std::min(line.find('"', nameStart), line.size());
-                const std::string name = cleanFieldName(line.substr(nameStart, nameEnd - nameStart));
+                const std::string name =
+                    cleanFieldName(line.substr(nameStart, nameEnd - nameStart));
                 const std::string folded = upper(name);
                 // An empty name (NAME="") names no field and gives no key.
                 if (!name.empty() && folded != "SUBMIT" && folded != previous) {

@@ -56,7 +56,8 @@ platform::WriteResult VellumIni::deleteScript(std::string_view name) {
 }
 
 platform::WriteResult VellumIni::writeConfig(std::string_view key, std::string_view value) {
-    return platform::writeProfileValue(path_, kConfigSection, key, platform::quoteForProfile(value));
+    return platform::writeProfileValue(path_, kConfigSection, key,
+                                       platform::quoteForProfile(value));
 }
 
 } // namespace vmcntrl

@@ -36,7 +36,9 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
-std::string withCrLf(std::string_view line) { return std::string(line) + "\r\n"; }
+std::string withCrLf(std::string_view line) {
+    return std::string(line) + "\r\n";
+}
 
 std::string processorProgram(bool serverExtension) {
     return std::string(serverExtension ? processor::kExtensionProgram : processor::kCgiProgram);
@@ -86,8 +88,8 @@ std::string FieldNumbering::numberLine(std::string_view original) {
          at = search.find(kAttribute)) {
         const std::size_t nameStart = at + kAttribute.size();
         const std::size_t nameEnd = line.find('"', nameStart);
-        const std::string name =
-            line.substr(nameStart, nameEnd == std::string::npos ? std::string::npos : nameEnd - nameStart);
+        const std::string name = line.substr(
+            nameStart, nameEnd == std::string::npos ? std::string::npos : nameEnd - nameStart);
         search.replace(at, 4, "BLOP");
         if (upper(name) == "SUBMIT")
             continue;
@@ -132,8 +134,10 @@ std::string wizardDataFile(WizardSaveStyle style, std::string_view name, std::st
         return withCrLf("*Output file for " + std::string(name) + " script*") +
                withCrLf("*You may remove or change this header*") +
                withCrLf("*Submitted Data will be appended to the end of this file*");
-    case WizardSaveStyle::Data: return withCrLf(header);
-    case WizardSaveStyle::Discard: return {};
+    case WizardSaveStyle::Data:
+        return withCrLf(header);
+    case WizardSaveStyle::Discard:
+        return {};
     }
     return {};
 }
@@ -144,7 +148,8 @@ std::string wizardFormPath(std::string_view home, std::string_view name) {
 
 std::string wizardDataPath(std::string_view home, std::string_view name, WizardSaveStyle style) {
     return platform::joinPath(platform::joinPath(home, "SAVED"),
-                              std::string(name) + (style == WizardSaveStyle::Data ? ".csv" : ".txt"));
+                              std::string(name) +
+                                  (style == WizardSaveStyle::Data ? ".csv" : ".txt"));
 }
 
 EditorState applyWizardChoices(EditorState s, const WizardChoices& c, std::string_view home) {
@@ -188,10 +193,12 @@ std::string writeWizardFiles(const WizardChoices& c, std::string_view home, std:
     std::string dataHeader;
     if (const auto templateText = platform::readFile(c.templatePath);
         templateText && platform::fileExists(c.templatePath)) {
-        const WizardForm form = buildWizardForm(*templateText, c.name, alias, serverExtension, c.style);
+        const WizardForm form =
+            buildWizardForm(*templateText, c.name, alias, serverExtension, c.style);
         dataHeader = form.dataHeader;
         const std::string path = wizardFormPath(home, c.name);
-        if (const platform::WriteResult written = platform::writeFileAtomically(path, form.html); !written)
+        if (const platform::WriteResult written = platform::writeFileAtomically(path, form.html);
+            !written)
             return written.error;
     }
     if (c.style != WizardSaveStyle::Discard) {

@@ -22,8 +22,12 @@
 namespace vmcntrl {
 
 namespace {
-QString fromBytes(const std::string& bytes) { return QString::fromLocal8Bit(bytes); }
-std::string toBytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
+QString fromBytes(const std::string& bytes) {
+    return QString::fromLocal8Bit(bytes);
+}
+std::string toBytes(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
 constexpr int kSaveToFileTab = 1;
 constexpr int kSendToBrowserTab = 2;
 } // namespace
@@ -57,8 +61,12 @@ Form1::Form1(std::string programDirectory, Services& services, QWidget* parent)
                 return false;
             }
             return true;
-        case SaveAnswer::No: dirty_ = false; return true;
-        case SaveAnswer::Cancel: CommandSave->setFocus(); return false;
+        case SaveAnswer::No:
+            dirty_ = false;
+            return true;
+        case SaveAnswer::Cancel:
+            CommandSave->setFocus();
+            return false;
         }
         return false;
     };
@@ -87,7 +95,8 @@ void Form1::startUp() {
     const double dpi = platform::logicalDpiOf(this);
     move(platform::twipsToPixels(start.left, dpi), platform::twipsToPixels(start.top, dpi));
     if (start.warnAboutMail)
-        services_.prompts.message(this, QString::fromLatin1(kMailWarning.data(), kMailWarning.size()));
+        services_.prompts.message(this,
+                                  QString::fromLatin1(kMailWarning.data(), kMailWarning.size()));
     if (!start.mailErrReset.ok)
         reportWriteFailure(start.mailErrReset);
 }
@@ -133,9 +142,14 @@ void Form1::focusSaveStop(int stopValue) {
         SSTab1->setCurrentIndex(kSaveToFileTab);
         CommandBrowseout->setFocus();
         break;
-    case SaveStop::LetterMissing: CommandBrowseBody->setFocus(); break;
-    case SaveStop::OutputTemplateMissing: CommandHTempBrowse->setFocus(); break;
-    case SaveStop::None: break;
+    case SaveStop::LetterMissing:
+        CommandBrowseBody->setFocus();
+        break;
+    case SaveStop::OutputTemplateMissing:
+        CommandHTempBrowse->setFocus();
+        break;
+    case SaveStop::None:
+        break;
     }
 }
 
@@ -149,9 +163,9 @@ bool Form1::confirmStorableName(const QString& name) {
 }
 
 void Form1::reportWriteFailure(const platform::WriteResult& result) {
-    services_.prompts.message(this, tr("The change could not be saved in vellum.ini.\n%1")
-                                        .arg(fromBytes(result.error)),
-                              platform::MessageButtons::Ok, platform::MessageIcon::Critical);
+    services_.prompts.message(
+        this, tr("The change could not be saved in vellum.ini.\n%1").arg(fromBytes(result.error)),
+        platform::MessageButtons::Ok, platform::MessageIcon::Critical);
 }
 
 void Form1::save() {
@@ -217,8 +231,8 @@ void Form1::clearToNewScript() {
     CheckAllowOnly->setChecked(false);
     applyLetterColour();
     applyCopyToColour();
-    for (QWidget* w : std::initializer_list<QWidget*>{TextFromAddr, TextSubj, CheckUseFrom,
-                                                      CheckUseSubj})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{TextFromAddr, TextSubj, CheckUseFrom, CheckUseSubj})
         w->setEnabled(false);
     if (!OptionPlnHtm->isChecked()) {
         OptionPlnHtm->setChecked(true);
@@ -256,14 +270,17 @@ void Form1::closeEvent(QCloseEvent* event) {
                 return;
             }
             break;
-        case SaveAnswer::No: break;
-        case SaveAnswer::Cancel: event->ignore(); return;
+        case SaveAnswer::No:
+            break;
+        case SaveAnswer::Cancel:
+            event->ignore();
+            return;
         }
     }
     if (windowState() == Qt::WindowNoState) {
         const double dpi = platform::logicalDpiOf(this);
-        const platform::WriteResult written =
-            saveWindowPosition(ini_, platform::pixelsToTwips(x(), dpi), platform::pixelsToTwips(y(), dpi));
+        const platform::WriteResult written = saveWindowPosition(
+            ini_, platform::pixelsToTwips(x(), dpi), platform::pixelsToTwips(y(), dpi));
         if (!written)
             reportWriteFailure(written);
     }

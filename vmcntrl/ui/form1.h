@@ -40,7 +40,7 @@ public:
 
     // Editor operations other windows and the commands use.
     void loadScript(const QString& name);
-    void save();                    // what CommandSave does
+    void save(); // what CommandSave does
     void clearToNewScript();
     enum class SaveAnswer { Yes, No, Cancel };
     SaveAnswer askSaveChanges(bool withCancel);
@@ -197,6 +197,7 @@ private:
     struct Picker;
     void browse(const Picker& picker);
     void edit(QLineEdit* box, bool htmlEditor);
+
 public:
     void startEditor(const QString& editor, const QString& file);
 
@@ -216,8 +217,8 @@ private:
     Services& services_;
     VellumIni ini_;
     Settings settings_;
-    ScriptRecord held_;      // the script as last loaded or saved
-    QString scriptName_;     // the loaded script, empty when untitled
+    ScriptRecord held_;  // the script as last loaded or saved
+    QString scriptName_; // the loaded script, empty when untitled
     bool dirty_ = false;
     bool saveFailed_ = false;
     bool cancelled_ = false;

@@ -16,8 +16,12 @@
 namespace vmcntrl {
 
 namespace {
-QString fromBytes(const std::string& bytes) { return QString::fromLocal8Bit(bytes); }
-std::string toBytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
+QString fromBytes(const std::string& bytes) {
+    return QString::fromLocal8Bit(bytes);
+}
+std::string toBytes(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
 } // namespace
 
 void Form1::newFlow() {
@@ -31,8 +35,11 @@ void Form1::newFlow() {
                 return;
             }
             break;
-        case SaveAnswer::No: break;
-        case SaveAnswer::Cancel: cancelled_ = true; return;
+        case SaveAnswer::No:
+            break;
+        case SaveAnswer::Cancel:
+            cancelled_ = true;
+            return;
         }
     }
     clearToNewScript();
@@ -49,10 +56,10 @@ void Form1::openCommand() {
 }
 
 void Form1::saveAsCommand() {
-    const QString name = services_.prompts
-                             .input(this, tr("Enter a Script Name to save the current script as..."),
-                                    tr("Save As"))
-                             .value_or(QString());
+    const QString name =
+        services_.prompts
+            .input(this, tr("Enter a Script Name to save the current script as..."), tr("Save As"))
+            .value_or(QString());
     if (name.isEmpty() || !confirmStorableName(name))
         return;
     // The file matches script names without regard to case, so a name that differs from a
@@ -60,7 +67,8 @@ void Form1::saveAsCommand() {
     const ScriptList listed = ini_.loadScriptList();
     if (listed.containsIgnoringCase(toBytes(name))) {
         const auto answer = services_.prompts.message(
-            this, name + tr(" already exists.") + QStringLiteral("\n") + tr("Do you want to replace it?"),
+            this,
+            name + tr(" already exists.") + QStringLiteral("\n") + tr("Do you want to replace it?"),
             platform::MessageButtons::YesNo, platform::MessageIcon::Exclamation, tr("Script Name"));
         if (answer != platform::MessageAnswer::Yes)
             return;
@@ -112,8 +120,8 @@ void Form1::runCommand() {
         services_.starter.start(browser, {url}, platform::WindowState::Normal);
         return;
     }
-    const platform::DdeReply opened =
-        services_.dde.request(kind, QStringLiteral("WWW_OpenURL"), fromBytes(openUrlItem(toBytes(url))));
+    const platform::DdeReply opened = services_.dde.request(kind, QStringLiteral("WWW_OpenURL"),
+                                                            fromBytes(openUrlItem(toBytes(url))));
     services_.dde.request(kind, QStringLiteral("WWW_Activate"),
                           QString::fromLatin1(kActivateItem.data(), kActivateItem.size()));
     if (opened.error == platform::kDdeNoApplicationResponded) {

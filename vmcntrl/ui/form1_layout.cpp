@@ -93,8 +93,8 @@ void Form1::buildControls() {
 QWidget* Form1::buildFormTab() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    CheckAllowOnly = named(new QCheckBox(tr("&Allow only this Form to run this Script")),
-                           "CheckAllowOnly");
+    CheckAllowOnly =
+        named(new QCheckBox(tr("&Allow only this Form to run this Script")), "CheckAllowOnly");
     LabelForm = named(new QLabel(tr("Form File&name")), "LabelForm");
     TextForm = named(new QLineEdit, "TextForm");
     LabelForm->setBuddy(TextForm);
@@ -163,8 +163,8 @@ QWidget* Form1::buildSaveTab() {
 QWidget* Form1::buildBrowserTab() {
     FrameBrowser = named(new QFrame, "FrameBrowser");
     auto* grid = new QGridLayout(FrameBrowser);
-    OptionSimple = named(new QRadioButton(tr("Send a simple confirmation of data recei&ved")),
-                         "OptionSimple");
+    OptionSimple =
+        named(new QRadioButton(tr("Send a simple confirmation of data recei&ved")), "OptionSimple");
     OptionConf = named(new QRadioButton(tr("C&reate from template:")), "OptionConf");
     TextVMConfFile = named(new QLineEdit, "TextVMConfFile");
     CommandBrowseConf = browseButton("CommandBrowseConf");

@@ -104,8 +104,10 @@ void Form1::buildToolbar() {
     Toolbar1->addSeparator();
     button("delete", tr("Delete Script"), QStyle::SP_TrashIcon, [this] { deleteCommand(); });
     Toolbar1->addSeparator();
-    button("wizard", tr("Script Wizard"), QStyle::SP_FileDialogNewFolder, [this] { wizardCommand(); });
-    button("report", tr("View Report"), QStyle::SP_FileDialogDetailedView, [this] { reportCommand(); });
+    button("wizard", tr("Script Wizard"), QStyle::SP_FileDialogNewFolder,
+           [this] { wizardCommand(); });
+    button("report", tr("View Report"), QStyle::SP_FileDialogDetailedView,
+           [this] { reportCommand(); });
     button("settings", tr("Settings"), QStyle::SP_ComputerIcon, [this] { settingsCommand(); });
     button("twindow", tr("Show Template Keys"), QStyle::SP_FileDialogListView,
            [this] { showTemplateKeys(); });
@@ -120,14 +122,38 @@ void Form1::buildToolbar() {
 void Form1::offerWhatsThis() {
     whatsThis_ = new WhatsThisMenu(this, services_.help, helpFile());
     int topic = kFirstEditorTopic;
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             CommandVMNew, CommandVMRemove, CheckAllowOnly, CommandBrowseForm, CommandFormEdit,
-             OptionDiscard, OptionComma, OptionPlnTxt, OptionPlnHtm, CommandBrowseout,
-             CommandOedit, CommandHTempBrowse, CommandHTempEdit, OptionAppendDiscrete,
-             OptionAppendTop, OptionAppendBottom, CommandBrowseDiscreteDir, OptionSimple,
-             OptionConf, CommandBrowseConf, CommandCnfEdit, OptionSendURL, CheckLtr,
-             CommandBrowseBody, CommandLedit, CheckUseFrom, CheckUseSubj, CheckBeepTo,
-             CommandBrseGrpMail, CommandEdtGrpMail, CommandSave, CommandClose})
+    for (QWidget* control : std::initializer_list<QWidget*>{CommandVMNew,
+                                                            CommandVMRemove,
+                                                            CheckAllowOnly,
+                                                            CommandBrowseForm,
+                                                            CommandFormEdit,
+                                                            OptionDiscard,
+                                                            OptionComma,
+                                                            OptionPlnTxt,
+                                                            OptionPlnHtm,
+                                                            CommandBrowseout,
+                                                            CommandOedit,
+                                                            CommandHTempBrowse,
+                                                            CommandHTempEdit,
+                                                            OptionAppendDiscrete,
+                                                            OptionAppendTop,
+                                                            OptionAppendBottom,
+                                                            CommandBrowseDiscreteDir,
+                                                            OptionSimple,
+                                                            OptionConf,
+                                                            CommandBrowseConf,
+                                                            CommandCnfEdit,
+                                                            OptionSendURL,
+                                                            CheckLtr,
+                                                            CommandBrowseBody,
+                                                            CommandLedit,
+                                                            CheckUseFrom,
+                                                            CheckUseSubj,
+                                                            CheckBeepTo,
+                                                            CommandBrseGrpMail,
+                                                            CommandEdtGrpMail,
+                                                            CommandSave,
+                                                            CommandClose})
         whatsThis_->offer(control, topic++);
 }
 

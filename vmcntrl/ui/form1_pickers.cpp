@@ -43,18 +43,20 @@ void Form1::connectPickers() {
     auto picker = [this](QPushButton* button, Picker p) {
         connect(button, &QPushButton::clicked, this, [this, p] { browse(p); });
     };
-    picker(CommandBrowseForm,
-           {TextForm, always(2), tr("Select or Create Form"), "FORMS",
-            [this](const std::string& name) {
-                return formSkeleton(name, CheckLtr->isChecked(), OptionComma->isChecked());
-            },
-            html, nullptr});
+    picker(CommandBrowseForm, {TextForm, always(2), tr("Select or Create Form"), "FORMS",
+                               [this](const std::string& name) {
+                                   return formSkeleton(name, CheckLtr->isChecked(),
+                                                       OptionComma->isChecked());
+                               },
+                               html, nullptr});
     picker(CommandBrowseout,
            {TextVMArchiveFile,
-            [this, templateMode] { return templateMode() ? 2 : OptionComma->isChecked() ? 5 : 1; },
+            [this, templateMode] { return templateMode()             ? 2
+                                          : OptionComma->isChecked() ? 5
+                                                                     : 1; },
             tr("Select or Create Output File"), "SAVED",
             [this, templateMode](const std::string& name) {
-                const OutputFileKind kind = templateMode()              ? OutputFileKind::Template
+                const OutputFileKind kind = templateMode()             ? OutputFileKind::Template
                                             : OptionComma->isChecked() ? OutputFileKind::Data
                                                                        : OutputFileKind::Text;
                 return outputFileSkeleton(kind, name);
@@ -69,18 +71,17 @@ void Form1::connectPickers() {
                                         name);
             },
             html, nullptr});
-    picker(CommandBrowseConf,
-           {TextVMConfFile, always(2), tr("Select or Create Confirmation Template File"),
-            "template",
-            [](const std::string& name) { return templateSkeleton(TemplateKind::Confirmation, name); },
-            html, nullptr});
-    picker(CommandBrowseBody,
-           {TextLtrBody, always(1), tr("Select or Create Letter Body"), "mail",
-            [](const std::string& name) { return letterSkeleton(name); }, text,
-            [this] {
-                CheckLtr->setChecked(true);
-                applyLetterColour();
-            }});
+    picker(
+        CommandBrowseConf,
+        {TextVMConfFile, always(2), tr("Select or Create Confirmation Template File"), "template",
+         [](const std::string& name) { return templateSkeleton(TemplateKind::Confirmation, name); },
+         html, nullptr});
+    picker(CommandBrowseBody, {TextLtrBody, always(1), tr("Select or Create Letter Body"), "mail",
+                               [](const std::string& name) { return letterSkeleton(name); }, text,
+                               [this] {
+                                   CheckLtr->setChecked(true);
+                                   applyLetterColour();
+                               }});
     picker(CommandBrseGrpMail,
            {TextBeepTo, always(1), tr("Select or Create Group E-Mail Address File"), "mail",
             [](const std::string&) { return recipientGroupSkeleton(); }, text,
@@ -94,7 +95,8 @@ void Form1::connectPickers() {
     });
 
     auto editButton = [this](QPushButton* button, QLineEdit* box, std::function<bool()> useHtml) {
-        connect(button, &QPushButton::clicked, this, [this, box, useHtml] { edit(box, useHtml()); });
+        connect(button, &QPushButton::clicked, this,
+                [this, box, useHtml] { edit(box, useHtml()); });
     };
     auto byEnding = [](QLineEdit* box) {
         return [box] { return opensInHtmlEditor(box->text().toLocal8Bit().toStdString()); };
@@ -131,15 +133,21 @@ void Form1::browse(const Picker& p) {
     const platform::CreateResult created =
         platform::createFileAtomically(path, p.skeleton(scriptName_.toLocal8Bit().toStdString()));
     if (created.outcome == platform::CreateResult::Failed) {
-        services_.prompts.message(this, tr("The file could not be created.\n%1")
-                                            .arg(QString::fromLocal8Bit(created.error)),
-                                  platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
+        services_.prompts.message(
+            this,
+            tr("The file could not be created.\n%1").arg(QString::fromLocal8Bit(created.error)),
+            platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
         return;
     }
     switch (p.editor()) {
-    case Editor::Html: startEditor(QString::fromLocal8Bit(settings_.HTMLEditor), chosen.path); break;
-    case Editor::Text: startEditor(QString::fromLocal8Bit(settings_.TextEditor), chosen.path); break;
-    case Editor::None: break;
+    case Editor::Html:
+        startEditor(QString::fromLocal8Bit(settings_.HTMLEditor), chosen.path);
+        break;
+    case Editor::Text:
+        startEditor(QString::fromLocal8Bit(settings_.TextEditor), chosen.path);
+        break;
+    case Editor::None:
+        break;
     }
 }
 

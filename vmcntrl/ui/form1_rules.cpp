@@ -16,7 +16,8 @@ namespace {
 
 void setTextColour(QLineEdit* box, bool normal) {
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, normal ? QPalette().color(QPalette::Text) : QColor(128, 128, 128));
+    palette.setColor(QPalette::Text,
+                     normal ? QPalette().color(QPalette::Text) : QColor(128, 128, 128));
     box->setPalette(palette);
 }
 
@@ -48,8 +49,9 @@ void Form1::connectRules() {
         dirty_ = true;
     });
     connect(CheckUseSubj, &QCheckBox::clicked, this, [this](bool on) {
-        TextSubj->setText(on ? QString::fromLocal8Bit(kUseFormSubject.data(), kUseFormSubject.size())
-                             : QString());
+        TextSubj->setText(
+            on ? QString::fromLocal8Bit(kUseFormSubject.data(), kUseFormSubject.size())
+               : QString());
         dirty_ = true;
     });
     connect(TextBeepTo, &QLineEdit::textChanged, this, [this] { applyEmailRule(); });
@@ -105,8 +107,8 @@ void Form1::onOptionAppendDiscrete() {
 void Form1::onOptionSimple() {
     CommandBrowseConf->setEnabled(false);
     CommandCnfEdit->setEnabled(false);
-    TextVMConfFile->setText(QString::fromLocal8Bit(kDefaultConfirmation.data(),
-                                                   kDefaultConfirmation.size()));
+    TextVMConfFile->setText(
+        QString::fromLocal8Bit(kDefaultConfirmation.data(), kDefaultConfirmation.size()));
 }
 
 // The stored paths these two options put back come from the current section: the script last
@@ -138,8 +140,8 @@ void Form1::applyCopyToColour() {
 // From and Subject only matter while some e-mail goes out.
 void Form1::applyEmailRule() {
     const bool mail = CheckLtr->isChecked() || CheckBeepTo->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{TextFromAddr, TextSubj, CheckUseFrom,
-                                                      CheckUseSubj})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{TextFromAddr, TextSubj, CheckUseFrom, CheckUseSubj})
         w->setEnabled(mail);
 }
 
@@ -147,8 +149,8 @@ EditorState Form1::stateFromControls() const {
     EditorState s;
     s.form = TextForm->text().toLocal8Bit().toStdString();
     s.allowOnly = CheckAllowOnly->isChecked();
-    s.saveStyle = OptionDiscard->isChecked() ? SaveStyle::Discard
-                  : OptionComma->isChecked() ? SaveStyle::Comma
+    s.saveStyle = OptionDiscard->isChecked()  ? SaveStyle::Discard
+                  : OptionComma->isChecked()  ? SaveStyle::Comma
                   : OptionPlnTxt->isChecked() ? SaveStyle::Text
                                               : SaveStyle::Template;
     s.insert = OptionAppendDiscrete->isChecked() ? InsertMode::NewDocument
@@ -178,9 +180,18 @@ EditorState Form1::stateFromControls() const {
 void Form1::showState(const EditorState& s) {
     auto text = [](const std::string& bytes) { return QString::fromLocal8Bit(bytes); };
     switch (s.response) {
-    case Response::Simple: OptionSimple->setChecked(true); onOptionSimple(); break;
-    case Response::Template: OptionConf->setChecked(true); onOptionConf(); break;
-    case Response::Url: OptionSendURL->setChecked(true); onOptionSendURL(); break;
+    case Response::Simple:
+        OptionSimple->setChecked(true);
+        onOptionSimple();
+        break;
+    case Response::Template:
+        OptionConf->setChecked(true);
+        onOptionConf();
+        break;
+    case Response::Url:
+        OptionSendURL->setChecked(true);
+        onOptionSendURL();
+        break;
     }
     if (s.response == Response::Template)
         TextVMConfFile->setText(text(s.confirmationTemplate));
@@ -188,9 +199,18 @@ void Form1::showState(const EditorState& s) {
         TextVMConfURL->setText(text(s.url));
 
     switch (s.saveStyle) {
-    case SaveStyle::Discard: OptionDiscard->setChecked(true); onOptionDiscard(); break;
-    case SaveStyle::Comma: OptionComma->setChecked(true); onOptionCommaOrText(); break;
-    case SaveStyle::Text: OptionPlnTxt->setChecked(true); onOptionCommaOrText(); break;
+    case SaveStyle::Discard:
+        OptionDiscard->setChecked(true);
+        onOptionDiscard();
+        break;
+    case SaveStyle::Comma:
+        OptionComma->setChecked(true);
+        onOptionCommaOrText();
+        break;
+    case SaveStyle::Text:
+        OptionPlnTxt->setChecked(true);
+        onOptionCommaOrText();
+        break;
     case SaveStyle::Template:
         OptionPlnHtm->setChecked(true);
         onOptionPlnHtm();
@@ -199,7 +219,8 @@ void Form1::showState(const EditorState& s) {
             onOptionAppendDiscrete();
             TextDiscreteDir->setText(text(s.newDocumentDirectory));
         } else {
-            (s.insert == InsertMode::AfterOld ? OptionAppendBottom : OptionAppendTop)->setChecked(true);
+            (s.insert == InsertMode::AfterOld ? OptionAppendBottom : OptionAppendTop)
+                ->setChecked(true);
             onOptionAppendTopOrBottom();
         }
         TextHTemplate->setText(text(s.outputTemplate));

@@ -36,7 +36,9 @@ void Form1::showTemplateKeys() {
     mnuTemplateKeys->setChecked(true);
 }
 
-Form4* Form1::templateKeysWindow() const { return keysWindow_; }
+Form4* Form1::templateKeysWindow() const {
+    return keysWindow_;
+}
 
 void Form1::reportCommand() {
     const QString name = ComboVell->currentText();
@@ -59,11 +61,13 @@ void Form1::reportCommand() {
     input.serverExtension = settings_.serverExtension;
     input.dateTime = generalDateTime(std::time(nullptr));
     const std::string path = platform::joinPath(home_, input.name + ".rpt");
-    if (const platform::WriteResult written = platform::writeFileAtomically(path, reportText(input));
+    if (const platform::WriteResult written =
+            platform::writeFileAtomically(path, reportText(input));
         !written) {
-        services_.prompts.message(this, tr("The report could not be written.\n%1")
-                                            .arg(QString::fromLocal8Bit(written.error)),
-                                  platform::MessageButtons::Ok, platform::MessageIcon::Critical);
+        services_.prompts.message(
+            this,
+            tr("The report could not be written.\n%1").arg(QString::fromLocal8Bit(written.error)),
+            platform::MessageButtons::Ok, platform::MessageIcon::Critical);
         return;
     }
     startEditor(QString::fromLocal8Bit(settings_.TextEditor), QString::fromLocal8Bit(path));

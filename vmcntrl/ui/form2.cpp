@@ -162,8 +162,9 @@ void Form2::acceptSettings() {
     settings_.From = take(txtFrom);
     const platform::WriteResult written = saveSettings(ini_, settings_);
     if (!written) {
-        services_.prompts.message(this, tr("The settings could not be saved in vellum.ini.\n%1")
-                                            .arg(QString::fromLocal8Bit(written.error)),
+        services_.prompts.message(this,
+                                  tr("The settings could not be saved in vellum.ini.\n%1")
+                                      .arg(QString::fromLocal8Bit(written.error)),
                                   platform::MessageButtons::Ok, platform::MessageIcon::Critical);
         return;
     }

@@ -24,8 +24,12 @@ namespace vmcntrl {
 
 namespace {
 constexpr int kLastPage = 7;
-QString fromBytes(const std::string& bytes) { return QString::fromLocal8Bit(bytes); }
-std::string toBytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
+QString fromBytes(const std::string& bytes) {
+    return QString::fromLocal8Bit(bytes);
+}
+std::string toBytes(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
 } // namespace
 
 Form3::Form3(Form1* main) : QDialog(main), main_(main) {
@@ -64,7 +68,9 @@ Form3::Form3(Form1* main) : QDialog(main), main_(main) {
     scanTemplates();
 }
 
-int Form3::page() const { return SSTab1->currentIndex(); }
+int Form3::page() const {
+    return SSTab1->currentIndex();
+}
 
 void Form3::scanTemplates() {
     templates_ = scanFormTemplates(main_->programDirectory());
@@ -88,8 +94,8 @@ void Form3::selectTemplate(int index) {
     selectedTemplate_ = chosen.path;
     QPixmap preview;
     if (!chosen.preview.empty() && preview.load(fromBytes(chosen.preview))) {
-        Image3_0->setPixmap(preview.scaled(PreviewFrame->size(), Qt::KeepAspectRatio,
-                                           Qt::SmoothTransformation));
+        Image3_0->setPixmap(
+            preview.scaled(PreviewFrame->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
         PreviewFrame->setCurrentWidget(Image3_0);
     } else {
         PreviewFrame->setCurrentWidget(Image3_1);
@@ -118,9 +124,14 @@ void Form3::next() {
         if (nameAccepted())
             goTo(6);
         return;
-    case 6: createScript(); return;
-    case kLastPage: return;
-    default: goTo(page() + 1); return;
+    case 6:
+        createScript();
+        return;
+    case kLastPage:
+        return;
+    default:
+        goTo(page() + 1);
+        return;
     }
 }
 
@@ -147,9 +158,11 @@ bool Form3::nameAccepted() {
     for (int i = 0; i < main_->ComboVell->count(); ++i) {
         if (main_->ComboVell->itemText(i).compare(name, Qt::CaseInsensitive) != 0)
             continue;
-        const auto answer = prompts.message(
-            this, name + tr(" already exists.") + QStringLiteral("\r\n") + tr("Do you want to replace it?"),
-            platform::MessageButtons::YesNo, platform::MessageIcon::Exclamation, tr("Script Name"));
+        const auto answer = prompts.message(this,
+                                            name + tr(" already exists.") + QStringLiteral("\r\n") +
+                                                tr("Do you want to replace it?"),
+                                            platform::MessageButtons::YesNo,
+                                            platform::MessageIcon::Exclamation, tr("Script Name"));
         if (answer != platform::MessageAnswer::Yes)
             return false;
     }
@@ -178,10 +191,9 @@ void Form3::createScript() {
     const std::string failed = writeWizardFiles(c, main_->programDirectory(),
                                                 settings.WinScriptAlias, settings.serverExtension);
     if (!failed.empty()) {
-        main_->services().prompts.message(this, tr("The script's files could not be written.\n%1")
-                                                    .arg(fromBytes(failed)),
-                                          platform::MessageButtons::Ok,
-                                          platform::MessageIcon::Critical);
+        main_->services().prompts.message(
+            this, tr("The script's files could not be written.\n%1").arg(fromBytes(failed)),
+            platform::MessageButtons::Ok, platform::MessageIcon::Critical);
         return;
     }
 
@@ -190,9 +202,15 @@ void Form3::createScript() {
                                  ? QString()
                                  : fromBytes(wizardFormPath(main_->programDirectory(), c.name)));
     switch (c.style) {
-    case WizardSaveStyle::Discard: main_->OptionDiscard->click(); break;
-    case WizardSaveStyle::Text: main_->OptionPlnTxt->click(); break;
-    case WizardSaveStyle::Data: main_->OptionComma->click(); break;
+    case WizardSaveStyle::Discard:
+        main_->OptionDiscard->click();
+        break;
+    case WizardSaveStyle::Text:
+        main_->OptionPlnTxt->click();
+        break;
+    case WizardSaveStyle::Data:
+        main_->OptionComma->click();
+        break;
     }
     if (c.style != WizardSaveStyle::Discard)
         main_->TextVMArchiveFile->setText(

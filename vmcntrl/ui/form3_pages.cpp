@@ -128,7 +128,8 @@ void Form3::buildPages() {
     auto* responseGrid = new QGridLayout(responsePage);
     Option1[0] = named(new QRadioButton(tr("Send a simple confirmation of &data received")),
                        QStringLiteral("Option1_0"));
-    Option1[1] = named(new QRadioButton(tr("Send the user to this &URL:")), QStringLiteral("Option1_1"));
+    Option1[1] =
+        named(new QRadioButton(tr("Send the user to this &URL:")), QStringLiteral("Option1_1"));
     Text2 = named(new QLineEdit(QStringLiteral("HTTP://")), QStringLiteral("Text2"));
     Picture3 = named(artwork(style(), QStyle::SP_DesktopIcon), QStringLiteral("Picture3"));
     responseGrid->addWidget(Option1[0], 0, 0, 1, 2);
@@ -146,7 +147,8 @@ void Form3::buildPages() {
                       QStringLiteral("LabelFrom"));
     Text5 = named(new QLineEdit(tr("Name or Organization")), QStringLiteral("Text5"));
     LabelFrom->setBuddy(Text5);
-    LabelSubject = named(new QLabel(tr("Enter the Subject of the &Email")), QStringLiteral("LabelSubject"));
+    LabelSubject =
+        named(new QLabel(tr("Enter the Subject of the &Email")), QStringLiteral("LabelSubject"));
     Text6 = named(new QLineEdit(tr("Subject")), QStringLiteral("Text6"));
     LabelSubject->setBuddy(Text6);
     mailGrid->addWidget(Check2, 0, 0);
@@ -183,12 +185,13 @@ void Form3::buildPages() {
     ProgressBar1->hide();
     readyLayout->addWidget(artwork(style(), QStyle::SP_DialogApplyButton));
     readyLayout->addWidget(ProgressBar1);
-    add(page(tr("Ready for Setup"),
-             {tr("The Script Wizard now has the information it needs to create your Vellum script."),
-              tr("To review your selections, use the Back button."),
-              tr("Click Next to begin creating the configuration entries and files for your new "
-                 "Script.")},
-             readyPage));
+    add(page(
+        tr("Ready for Setup"),
+        {tr("The Script Wizard now has the information it needs to create your Vellum script."),
+         tr("To review your selections, use the Back button."),
+         tr("Click Next to begin creating the configuration entries and files for your new "
+            "Script.")},
+        readyPage));
 
     add(page(tr("Script Complete!"),
              {tr("Your script is ready to use!"),

@@ -170,6 +170,8 @@ Form5::Form5(QWidget* parent) : QDialog(parent) {
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void Form5::mousePressEvent(QMouseEvent*) { accept(); }
+void Form5::mousePressEvent(QMouseEvent*) {
+    accept();
+}
 
 } // namespace vmcntrl

@@ -14,7 +14,8 @@ namespace vmcntrl {
 bool refuseSecondCopy(platform::SingleInstance& instance, platform::Prompts& prompts) {
     if (instance.tryAcquire())
         return false;
-    prompts.message(nullptr, QObject::tr("Cannot start more than one copy of the specified program."));
+    prompts.message(nullptr,
+                    QObject::tr("Cannot start more than one copy of the specified program."));
     return true;
 }
 

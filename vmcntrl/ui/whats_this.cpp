@@ -18,7 +18,8 @@ constexpr char kTopicProperty[] = "helpTopic";
 
 WhatsThisMenu::WhatsThisMenu(QWidget* window, platform::HelpViewer& help, QString helpFile)
     : QObject(window), window_(window), help_(help), helpFile_(std::move(helpFile)),
-      helpText_(platform::HelpFile::load(helpFile_)), menu_(new QMenu(window)), action_(menu_->addAction(tr("&What's this?"))) {
+      helpText_(platform::HelpFile::load(helpFile_)), menu_(new QMenu(window)),
+      action_(menu_->addAction(tr("&What's this?"))) {
     menu_->setObjectName("mnuBtnContextMenu");
     action_->setObjectName("mnuBtnWhatsThis");
     connect(action_, &QAction::triggered, this, &WhatsThisMenu::showTargetTopic);

@@ -34,8 +34,8 @@ public:
     // file also becomes the control's What's-this text, for the window's What's-this mode.
     void offer(QWidget* control, int topic);
 
-    QMenu* menu() const { return menu_; }         // mnuBtnContextMenu
-    QAction* action() const { return action_; }   // mnuBtnWhatsThis
+    QMenu* menu() const { return menu_; }       // mnuBtnContextMenu
+    QAction* action() const { return action_; } // mnuBtnWhatsThis
     QWidget* target() const { return target_; }
 
     static int topicOf(const QWidget* control);

@@ -8,20 +8,20 @@
 #include "platform/qt/single_instance.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QRegularExpression>
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 
-using vmcntrl::Form1;
 using platform::MessageAnswer;
+using vmcntrl::Form1;
 
 class CommandsTest : public QObject {
     Q_OBJECT
@@ -52,7 +52,9 @@ const std::string kTwoScripts = "[NumTags]\r\nAlpha=Alpha\r\nBeta=Beta\r\nGamma=
                                 "[Beta]\r\nOutputStyle=Discard\r\nConfirm=no\r\nSendURL=b\r\n"
                                 "[Gamma]\r\nOutputStyle=Discard\r\nConfirm=no\r\nSendURL=c\r\n";
 
-void makeDirty(Form1& form) { form.TextWinTarget->setText("edited"); }
+void makeDirty(Form1& form) {
+    form.TextWinTarget->setText("edited");
+}
 
 } // namespace
 
@@ -144,7 +146,8 @@ void CommandsTest::deleteAsksAndKeepsTheOrderOfOthers() {
     f.pick("Beta");
     f.prompts.messageAnswers = {MessageAnswer::No};
     form.CommandVMRemove->click();
-    QCOMPARE(f.prompts.messages.back().text, QStringLiteral("Are you sure you want to delete Beta?"));
+    QCOMPARE(f.prompts.messages.back().text,
+             QStringLiteral("Are you sure you want to delete Beta?"));
     QCOMPARE(f.prompts.messages.back().title, QStringLiteral("Delete Beta?"));
     QCOMPARE(f.prompts.messages.back().icon, platform::MessageIcon::Critical);
     QCOMPARE(f.iniText(), kTwoScripts);
@@ -247,7 +250,8 @@ void CommandsTest::settingsOkStoresAndCancelDrops() {
         dialog.cmdSetOK->click();
     });
     form.mnuSettings->trigger();
-    QCOMPARE(QString::fromStdString(form.settings().WinScriptAlias), QStringLiteral("http://h/cgi-win/"));
+    QCOMPARE(QString::fromStdString(form.settings().WinScriptAlias),
+             QStringLiteral("http://h/cgi-win/"));
     QVERIFY(f.iniText().find("WinScriptAlias=http://h/cgi-win/\r\n") != std::string::npos);
     QVERIFY(f.iniText().find("Browser=/opt/browser/run\r\n") != std::string::npos);
 }
@@ -322,8 +326,10 @@ void CommandsTest::runStartsPlainBrowserOrTalksDde() {
 void CommandsTest::secondCopyIsRefused() {
     TempDir locks;
     FakePrompts prompts;
-    platform::SingleInstance first(QStringLiteral("vmcntrl-test"), QString::fromStdString(locks.path()));
-    platform::SingleInstance second(QStringLiteral("vmcntrl-test"), QString::fromStdString(locks.path()));
+    platform::SingleInstance first(QStringLiteral("vmcntrl-test"),
+                                   QString::fromStdString(locks.path()));
+    platform::SingleInstance second(QStringLiteral("vmcntrl-test"),
+                                    QString::fromStdString(locks.path()));
     QVERIFY(!vmcntrl::refuseSecondCopy(first, prompts));
     QVERIFY(prompts.messages.empty());
     QVERIFY(vmcntrl::refuseSecondCopy(second, prompts));
@@ -334,7 +340,8 @@ void CommandsTest::secondCopyIsRefused() {
 void CommandsTest::whatsThisOnSettingsButtonsShowsSharedTopics() {
     EditorFixture f;
     Form1& form = f.open();
-    vmcntrl::Form2 dialog(form.ini(), form.settings(), f.services, f.dir.path(), form.helpFile(), &form);
+    vmcntrl::Form2 dialog(form.ini(), form.settings(), f.services, f.dir.path(), form.helpFile(),
+                          &form);
     dialog.show();
     for (QPushButton* button : {dialog.cmdSetOK, dialog.cmdSetCancel}) {
         QTest::mouseRelease(button, Qt::RightButton);
@@ -355,8 +362,8 @@ void CommandsTest::helpMenuUsesTheHelpFile() {
     Form1& form = f.open();
     form.mnuContents->trigger();
     form.mnuSearch->trigger();
-    QCOMPARE(f.help.calls, QStringList({"contents " + f.path("vellum.hlp"),
-                                        "search " + f.path("vellum.hlp")}));
+    QCOMPARE(f.help.calls,
+             QStringList({"contents " + f.path("vellum.hlp"), "search " + f.path("vellum.hlp")}));
 }
 
 void CommandsTest::directoryChooserFillsTheBoxOnlyOnOk() {

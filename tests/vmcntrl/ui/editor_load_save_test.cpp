@@ -60,7 +60,8 @@ void EditorLoadSaveTest::loadingEachSaveStyleShowsItsControls() {
                "OutputStyle=Discrete\r\nAppend=Discrete\r\nArchive=/srv/pages\r\nOutputTemplate=" +
                tpl.toStdString() + "\r\nConfirm=yes\r\nSendConf=Default\r\n[Bottom]\r\n" +
                "OutputStyle=Template\r\nAppend=Bottom\r\nArchive=" + out.toStdString() +
-               "\r\nOutputTemplate=" + tpl.toStdString() + "\r\nConfirm=yes\r\nSendConf=Default\r\n");
+               "\r\nOutputTemplate=" + tpl.toStdString() +
+               "\r\nConfirm=yes\r\nSendConf=Default\r\n");
     Form1& form = f.open();
 
     f.pick("Discard");
@@ -147,12 +148,12 @@ void EditorLoadSaveTest::loadingSetsResponseAndMailOptions() {
 
 void EditorLoadSaveTest::formTitleComesFromTheFormFile() {
     EditorFixture f;
-    const QString html = f.touch("FORMS/order.html",
-                                 "<html>\r\n<head><title>Order Form</title>\r\n</head>\r\n");
+    const QString html =
+        f.touch("FORMS/order.html", "<html>\r\n<head><title>Order Form</title>\r\n</head>\r\n");
     const QString runOn = f.touch("FORMS/runon.html", "<TITLE>Runs on\r\nnext</TITLE>\r\n");
     f.writeIni(std::string("[NumTags]\r\nA=A\r\nB=B\r\n[A]\r\nOutputStyle=Discard\r\nForm=") +
-               html.toStdString() + "\r\n[B]\r\nOutputStyle=Discard\r\nForm=" + runOn.toStdString() +
-               "\r\n");
+               html.toStdString() +
+               "\r\n[B]\r\nOutputStyle=Discard\r\nForm=" + runOn.toStdString() + "\r\n");
     Form1& form = f.open();
     f.pick("A");
     QCOMPARE(form.ListTitle->text(), QStringLiteral("Order Form"));
@@ -165,8 +166,8 @@ void EditorLoadSaveTest::saveChecksStopWithMessageTabAndFocus_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("confirmation template") << 0 << "Template to Send to Browser does not exist!" << 2
-                                           << "CommandBrowseConf";
+    QTest::newRow("confirmation template")
+        << 0 << "Template to Send to Browser does not exist!" << 2 << "CommandBrowseConf";
     QTest::newRow("no URL") << 1 << "No URL to send the Client!" << 2 << "TextVMConfURL";
     QTest::newRow("write-to file") << 2
                                    << "The file in which entries are saved\nmust be created before "
@@ -174,8 +175,8 @@ void EditorLoadSaveTest::saveChecksStopWithMessageTabAndFocus_data() {
                                    << 1 << "CommandBrowseout";
     QTest::newRow("letter") << 3 << "Letter To Client File does not exist!" << 0
                             << "CommandBrowseBody";
-    QTest::newRow("output template") << 4 << "Save to File Template does not exist!" << 0
-                                     << "CommandHTempBrowse";
+    QTest::newRow("output template")
+        << 4 << "Save to File Template does not exist!" << 0 << "CommandHTempBrowse";
 }
 
 void EditorLoadSaveTest::saveChecksStopWithMessageTabAndFocus() {
@@ -191,11 +192,24 @@ void EditorLoadSaveTest::saveChecksStopWithMessageTabAndFocus() {
     form.TextVMArchiveFile->setText(out);
     form.OptionSimple->click();
     switch (stop) {
-    case 0: form.OptionConf->click(); form.TextVMConfFile->setText("/gone.html"); break;
-    case 1: form.OptionSendURL->click(); break;
-    case 2: form.TextVMArchiveFile->clear(); break;
-    case 3: form.CheckLtr->click(); form.TextLtrBody->setText("/gone.txt"); break;
-    case 4: form.OptionPlnHtm->click(); form.TextVMArchiveFile->setText(out); break;
+    case 0:
+        form.OptionConf->click();
+        form.TextVMConfFile->setText("/gone.html");
+        break;
+    case 1:
+        form.OptionSendURL->click();
+        break;
+    case 2:
+        form.TextVMArchiveFile->clear();
+        break;
+    case 3:
+        form.CheckLtr->click();
+        form.TextLtrBody->setText("/gone.txt");
+        break;
+    case 4:
+        form.OptionPlnHtm->click();
+        form.TextVMArchiveFile->setText(out);
+        break;
     }
     form.SSTab1->setCurrentIndex(0);
     form.CommandSave->click();
@@ -229,9 +243,11 @@ void EditorLoadSaveTest::successfulSaveWritesTheScriptAndReloads() {
     QVERIFY(!form.saveFailed());
     QVERIFY(f.prompts.messages.empty());
     QCOMPARE(QString::fromStdString(f.iniText()),
-             QString("[Order]\r\nArchive=" + out + "\r\nForm=\r\nOutputStyle=Comma\r\nConfirm=no\r\n"
+             QString("[Order]\r\nArchive=" + out +
+                     "\r\nForm=\r\nOutputStyle=Comma\r\nConfirm=no\r\n"
                      "SendURL=http://example.com/thanks\r\nSendConf=\r\nTo=sales@example.com\r\n"
-                     "Sender=Shop\r\nSubject=Use 'Subject' from Form\r\nSendMessage=" + letter +
+                     "Sender=Shop\r\nSubject=Use 'Subject' from Form\r\nSendMessage=" +
+                     letter +
                      "\r\nOutputTemplate=\r\nAppend=\r\nLocked=\r\nTarget=main\r\n"
                      "[NumTags]\r\nOrder=Order\r\n"));
     QCOMPARE(f.pause.waits, std::vector<int>{150});
@@ -249,7 +265,8 @@ void EditorLoadSaveTest::emptyNameQuestionWritesNothing() {
     f.prompts.inputAnswers.push_back(QString());
     form.CommandSave->click();
     QCOMPARE(f.prompts.inputPrompts.size(), size_t(1));
-    QCOMPARE(f.prompts.inputPrompts[0], QStringLiteral("Enter a Script Name to save the current script as..."));
+    QCOMPARE(f.prompts.inputPrompts[0],
+             QStringLiteral("Enter a Script Name to save the current script as..."));
     QVERIFY(f.prompts.messages.empty());
     QVERIFY(!std::filesystem::exists(f.ini()));
 }
@@ -321,8 +338,10 @@ void EditorLoadSaveTest::optionRulesAfterClicks() {
 void EditorLoadSaveTest::newClearsToUntitled() {
     EditorFixture f;
     const QString form1 = f.touch("FORMS/a.html", "<TITLE>A</TITLE>");
-    f.writeIni(std::string(kScriptHead) + "OutputStyle=Discard\r\nConfirm=no\r\nSendURL=u\r\n"
-               "Form=" + form1.toStdString() + "\r\nTo=x@y\r\nTarget=t\r\n");
+    f.writeIni(std::string(kScriptHead) +
+               "OutputStyle=Discard\r\nConfirm=no\r\nSendURL=u\r\n"
+               "Form=" +
+               form1.toStdString() + "\r\nTo=x@y\r\nTarget=t\r\n");
     Form1& form = f.open();
     f.pick("Order");
     form.SSTab1->setCurrentIndex(3);
@@ -344,8 +363,9 @@ void EditorLoadSaveTest::newClearsToUntitled() {
 
 void EditorLoadSaveTest::browseButtonsWriteSkeletonsAndStartEditors() {
     EditorFixture f;
-    f.writeIni("[Config]\r\nTextEditor=/bin/ted\r\nHTMLEditor=/bin/hed\r\n[NumTags]\r\nShop=Shop\r\n"
-               "[Shop]\r\nOutputStyle=Discard\r\n");
+    f.writeIni(
+        "[Config]\r\nTextEditor=/bin/ted\r\nHTMLEditor=/bin/hed\r\n[NumTags]\r\nShop=Shop\r\n"
+        "[Shop]\r\nOutputStyle=Discard\r\n");
     Form1& form = f.open();
     f.pick("Shop");
 
@@ -357,10 +377,11 @@ void EditorLoadSaveTest::browseButtonsWriteSkeletonsAndStartEditors() {
     QCOMPARE(request.initialDirectory, f.path("FORMS"));
     QCOMPARE(form.TextForm->text(), f.path("FORMS/shop.html"));
     const std::string formText = TempDir::read(f.dir.file("FORMS/shop.html"));
-    QVERIFY(formText.starts_with("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 3.0//EN\" \"html.dtd\">\r\n"
-                                 "<HTML>\r\n<HEAD>\r\n<TITLE>document title</TITLE>\r\n</HEAD>\r\n"
-                                 "<BODY>\r\n<H1>Shop</H1>\r\n<HR>\r\n\r\n<FORM METHOD=\"POST\">\r\n\r\n\r\n\r\n"
-                                 "To submit the form"));
+    QVERIFY(formText.starts_with(
+        "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 3.0//EN\" \"html.dtd\">\r\n"
+        "<HTML>\r\n<HEAD>\r\n<TITLE>document title</TITLE>\r\n</HEAD>\r\n"
+        "<BODY>\r\n<H1>Shop</H1>\r\n<HR>\r\n\r\n<FORM METHOD=\"POST\">\r\n\r\n\r\n\r\n"
+        "To submit the form"));
     QVERIFY(formText.ends_with("</FORM>\r\n\r\n<HR>\r\n\r\n</BODY>\r\n</HTML>\r\n"));
     QCOMPARE(f.starter.starts.back().program, QStringLiteral("/bin/hed"));
     QCOMPARE(f.starter.starts.back().arguments, QStringList{f.path("FORMS/shop.html")});
@@ -370,7 +391,8 @@ void EditorLoadSaveTest::browseButtonsWriteSkeletonsAndStartEditors() {
     const size_t startsBefore = f.starter.starts.size();
     form.CommandBrowseout->click();
     QCOMPARE(f.prompts.fileRequests.back().request.filterIndex, 5);
-    QCOMPARE(f.prompts.fileRequests.back().request.title, QStringLiteral("Select or Create Output File"));
+    QCOMPARE(f.prompts.fileRequests.back().request.title,
+             QStringLiteral("Select or Create Output File"));
     QCOMPARE(TempDir::read(f.dir.file("SAVED/shop.csv")), std::string("\r\n\r\n\r\n"));
     QCOMPARE(f.starter.starts.size(), startsBefore); // only the template-mode output file opens
 
@@ -397,8 +419,9 @@ void EditorLoadSaveTest::browseButtonsWriteSkeletonsAndStartEditors() {
     form.CommandBrowseConf->click();
     const std::string conf = TempDir::read(f.dir.file("template/conf.html"));
     QVERIFY(conf.starts_with("#\r\n# Confirmation Template for Shop Script\r\n#\r\n"));
-    QVERIFY(conf.ends_with("<TITLE>Send to Browser Template for Shop Script</TITLE>\r\n</HEAD>\r\n"
-                           "<BODY>\r\n<H1>Shop</H1>\r\n\r\n\r\n\r\n</BODY>\r\n</HTML>\r\n\r\n\r\n"));
+    QVERIFY(
+        conf.ends_with("<TITLE>Send to Browser Template for Shop Script</TITLE>\r\n</HEAD>\r\n"
+                       "<BODY>\r\n<H1>Shop</H1>\r\n\r\n\r\n\r\n</BODY>\r\n</HTML>\r\n\r\n\r\n"));
 
     // An existing file is only chosen, never overwritten; a cancelled dialog changes nothing.
     f.prompts.fileAnswers.push_back(FakePrompts::choose(f.path("template/conf.html")));
@@ -439,7 +462,8 @@ void EditorLoadSaveTest::statusHintsFollowFocusAndMouse() {
     Form1& form = f.open();
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(form.CheckLtr, &enter);
-    QCOMPARE(form.status->text(), QStringLiteral("Option to send User a predetermined message via Email"));
+    QCOMPARE(form.status->text(),
+             QStringLiteral("Option to send User a predetermined message via Email"));
     QFocusEvent focus(QEvent::FocusIn);
     QApplication::sendEvent(form.CheckLtr, &focus);
     QCOMPARE(form.status->text(),

@@ -18,9 +18,9 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 
+using platform::MessageAnswer;
 using vmcntrl::Form1;
 using vmcntrl::Form3;
-using platform::MessageAnswer;
 
 class WizardKeysReportTest : public QObject {
     Q_OBJECT
@@ -40,8 +40,9 @@ namespace {
 
 struct WizardFixture : EditorFixture {
     WizardFixture() {
-        touch("template/0.fm", "<!--Guest book-->\r\n<INPUT NAME=\"name\"> <input name=\"email\">\r\n"
-                               "<INPUT TYPE=\"submit\" NAME=\"submit\">\r\n");
+        touch("template/0.fm",
+              "<!--Guest book-->\r\n<INPUT NAME=\"name\"> <input name=\"email\">\r\n"
+              "<INPUT TYPE=\"submit\" NAME=\"submit\">\r\n");
         touch("template/1.fm", "<!--Order-->\r\n<INPUT NAME=\"item\">\r\n");
     }
 };
@@ -80,7 +81,8 @@ void WizardKeysReportTest::pagesAndButtonStates() {
         for (int page = 1; page <= 5; ++page) {
             w.cmdNext->click();
             QCOMPARE(w.page(), page);
-            QVERIFY(w.cmdBack->isEnabled() && w.cmdCancel->isEnabled() && !w.cmdFinish->isEnabled());
+            QVERIFY(w.cmdBack->isEnabled() && w.cmdCancel->isEnabled() &&
+                    !w.cmdFinish->isEnabled());
         }
         QCOMPARE(w.focusWidget(), w.Text1);
         for (int page = 4; page >= 0; --page) {
@@ -170,13 +172,15 @@ void WizardKeysReportTest::createsDataScriptThroughTheEditor() {
         w.cmdFinish->click();
     });
     QCOMPARE(TempDir::read(f.dir.file("FORMS/Feedback_Form.html")),
-             std::string("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 3.0//EN\" \"html.dtd\">\r\n"
-                         "<HTML>\r\n<HEAD>\r\n<TITLE>Feedback_Form</TITLE>\r\n</HEAD>\r\n<BODY>\r\n"
-                         "<H1></H1>\r\n\r\n"
-                         "<FORM METHOD=\"POST\" ACTION=\"/scripts/vellum.dll/Feedback_Form\">\r\n\r\n"
-                         "<!--Guest book-->\r\n<INPUT NAME=\"00name\"> <input name=\"01email\">\r\n"
-                         "<INPUT TYPE=\"submit\" NAME=\"submit\">\r\n</FORM>\r\n</BODY>\r\n</HTML>\r\n"));
-    QCOMPARE(TempDir::read(f.dir.file("SAVED/Feedback_Form.csv")), std::string("\"name\",\"email\"\r\n"));
+             std::string(
+                 "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 3.0//EN\" \"html.dtd\">\r\n"
+                 "<HTML>\r\n<HEAD>\r\n<TITLE>Feedback_Form</TITLE>\r\n</HEAD>\r\n<BODY>\r\n"
+                 "<H1></H1>\r\n\r\n"
+                 "<FORM METHOD=\"POST\" ACTION=\"/scripts/vellum.dll/Feedback_Form\">\r\n\r\n"
+                 "<!--Guest book-->\r\n<INPUT NAME=\"00name\"> <input name=\"01email\">\r\n"
+                 "<INPUT TYPE=\"submit\" NAME=\"submit\">\r\n</FORM>\r\n</BODY>\r\n</HTML>\r\n"));
+    QCOMPARE(TempDir::read(f.dir.file("SAVED/Feedback_Form.csv")),
+             std::string("\"name\",\"email\"\r\n"));
     vmcntrl::VellumIni ini(f.ini());
     const vmcntrl::ScriptRecord r = ini.readScript("Feedback_Form");
     QCOMPARE(QString::fromStdString(r.Form), f.path("FORMS/Feedback_Form.html"));
@@ -209,11 +213,12 @@ void WizardKeysReportTest::createsTextScriptWithCgiTagAndUrl() {
         nextTo(w, 7);
     });
     const std::string html = TempDir::read(f.dir.file("FORMS/Order.html"));
-    QVERIFY(html.find("ACTION=\"/scripts/vellum.exe/Order\">\r\n\r\n<!--Order-->\r\n<INPUT NAME=\"item\">\r\n") !=
-            std::string::npos);
-    QCOMPARE(TempDir::read(f.dir.file("SAVED/Order.txt")),
-             std::string("*Output file for Order script*\r\n*You may remove or change this header*\r\n"
-                         "*Submitted Data will be appended to the end of this file*\r\n"));
+    QVERIFY(html.find("ACTION=\"/scripts/vellum.exe/Order\">\r\n\r\n<!--Order-->\r\n<INPUT "
+                      "NAME=\"item\">\r\n") != std::string::npos);
+    QCOMPARE(
+        TempDir::read(f.dir.file("SAVED/Order.txt")),
+        std::string("*Output file for Order script*\r\n*You may remove or change this header*\r\n"
+                    "*Submitted Data will be appended to the end of this file*\r\n"));
     vmcntrl::VellumIni ini(f.ini());
     const vmcntrl::ScriptRecord r = ini.readScript("Order");
     QCOMPARE(QString::fromStdString(r.Confirm), QStringLiteral("no"));
@@ -272,8 +277,9 @@ void WizardKeysReportTest::whatsThisOnNextAndBack() {
 void WizardKeysReportTest::keysWindowListsCopiesAndMirrorsTheMenu() {
     WizardFixture f;
     Form1& form = f.open();
-    form.TextForm->setText(f.touch("FORMS/f.html", "<title>Keys</title>\r\n"
-                                                   "<input name=\"00name\"><INPUT NAME=\"~Email\">\r\n"));
+    form.TextForm->setText(f.touch("FORMS/f.html",
+                                   "<title>Keys</title>\r\n"
+                                   "<input name=\"00name\"><INPUT NAME=\"~Email\">\r\n"));
     form.OptionAppendDiscrete->click();
     form.mnuTemplateKeys->trigger();
     vmcntrl::Form4* keys = form.templateKeysWindow();
@@ -291,7 +297,8 @@ void WizardKeysReportTest::keysWindowListsCopiesAndMirrorsTheMenu() {
     for (int row : {0, 2, 3})
         keys->ListVMTags->item(row)->setSelected(true);
     keys->Command1->click();
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("^name^\r\n^vmDate^\r\n^vmLongDate^\r\n"));
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral("^name^\r\n^vmDate^\r\n^vmLongDate^\r\n"));
     keys->ListVMTags->clearSelection();
     keys->Command1->click();
     QCOMPARE(QApplication::clipboard()->text(), QString());
@@ -310,7 +317,8 @@ void WizardKeysReportTest::reportDescribesTheEditor() {
     f.writeIni("[Config]\r\nTextEditor=/bin/ted\r\nWinScriptAlias=/cgi/\r\n");
     Form1& form = f.open();
     form.mnuReport->trigger();
-    QCOMPARE(f.prompts.messageTexts(), QStringList{"Can't make Report.\nScript has not been saved."});
+    QCOMPARE(f.prompts.messageTexts(),
+             QStringList{"Can't make Report.\nScript has not been saved."});
     QVERIFY(f.starter.starts.empty());
 
     form.ComboVell->setEditText("Plain");
@@ -323,11 +331,13 @@ void WizardKeysReportTest::reportDescribesTheEditor() {
     const std::string report = TempDir::read(f.dir.file("Plain.rpt"));
     QVERIFY(report.starts_with("Report of Plain script.\r\n\r\n"));
     const std::string indent(14, ' ');
-    QVERIFY(report.find(indent + "Form Tag Syntax: <FORM METHOD=\"POST\" ACTION=\"/cgi/vellum.exe/Plain\">") !=
-            std::string::npos);
+    QVERIFY(
+        report.find(indent +
+                    "Form Tag Syntax: <FORM METHOD=\"POST\" ACTION=\"/cgi/vellum.exe/Plain\">") !=
+        std::string::npos);
     QVERIFY(report.find(indent + "No information is saved by this script") != std::string::npos);
-    QVERIFY(report.find(indent + "specific information will be sent to: \r\n" + indent + "a@b\r\n") !=
-            std::string::npos);
+    QVERIFY(report.find(indent + "specific information will be sent to: \r\n" + indent +
+                        "a@b\r\n") != std::string::npos);
     QVERIFY(report.find("will be mailed back to the user.") != std::string::npos);
     QVERIFY(f.iniText().find("[Plain]") != std::string::npos); // saved first
     QCOMPARE(f.starter.starts.back().program, QStringLiteral("/bin/ted"));
