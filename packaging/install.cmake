@@ -65,7 +65,7 @@ set(CPACK_PACKAGE_CONTACT "Tessaly and Vellum developers <maintainers@tessaly.in
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Navigation applet builder (Tessaly) and form-processor control panel (Vellum)")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Tessaly keeps a list of links and writes the HTML code that places a ready-made Java\n navigation applet on a web page. The Vellum Control Panel sets up the scripts of the\n Vellum form processor: which form runs them, how entries are saved, what the browser\n is sent back and which e-mail goes out.")
+    "Tessaly keeps a list of links and writes the HTML code that places a ready-made Java\nnavigation applet on a web page. The Vellum Control Panel sets up the scripts of the\nVellum form processor: which form runs them, how entries are saved, what the browser\nis sent back and which e-mail goes out.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
