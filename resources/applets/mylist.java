@@ -26,6 +26,11 @@ public class mylist {
     public static final String ITEM_SEPARATOR = ",";
     /** Where a link opens when the page names no frame for it. */
     public static final String DEFAULT_TARGET = "_self";
+    /** Tessaly's own defaults for an empty list size. */
+    public static final int DEFAULT_WIDTH = 100;
+    public static final int DEFAULT_HEIGHT = 50;
+    public static final Color DEFAULT_FOREGROUND = Color.black;
+    public static final Color DEFAULT_BACKGROUND = Color.white;
 
     private final List<String> descriptions;
     private final List<String> urls;
@@ -37,12 +42,6 @@ public class mylist {
     private final Dimension listSize;
     private AudioClip sound;
     private boolean soundFetched;
-
-    /** Tessaly's own defaults for an empty list size. */
-    public static final int DEFAULT_WIDTH = 100;
-    public static final int DEFAULT_HEIGHT = 50;
-    public static final Color DEFAULT_FOREGROUND = Color.black;
-    public static final Color DEFAULT_BACKGROUND = Color.white;
 
     /**
      * Reads the page's parameters; descriptionParameter differs by applet ("descriptions" or
