@@ -1,5 +1,6 @@
 # cmake -DOUTPUT=FILE -DINPUTS=a;b;c -P concatenate.cmake
 # Joins the topic files into one help file, each starting on a line of its own.
+cmake_minimum_required(VERSION 3.25)
 set(text "")
 foreach(input IN LISTS INPUTS)
     file(READ ${input} part)
