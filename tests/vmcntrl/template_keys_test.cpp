@@ -11,8 +11,8 @@ using namespace vmcntrl;
 namespace {
 
 const std::vector<std::string> kFixed{
-    "^vmDate^",          "^vmLongDate^",      "^vmTime^",
-    "^vmTransactionID^", "^vmRemoteHost^",    "^vmRemoteAddress^",
+    "^vmDate^",          "^vmLongDate^",       "^vmTime^",
+    "^vmTransactionID^", "^vmRemoteHost^",     "^vmRemoteAddress^",
     "^vmReferer^",       "^vmServerSoftware^", "^vmServerAdmin^",
 };
 
@@ -40,8 +40,7 @@ TEST(TemplateKeys, FormFieldsComeFirstThenTheTransactionKeysAndSubmitIsLeftOut) 
 }
 
 TEST(TemplateKeys, TwoFieldsOnOneLineAreBothFoundInAnyLetterCase) {
-    const std::string form =
-        "<input name=\"first\"> <Input Name=\"last\"> <INPUT NAME=\"age\">\n";
+    const std::string form = "<input name=\"first\"> <Input Name=\"last\"> <INPUT NAME=\"age\">\n";
     EXPECT_EQ(buildTemplateKeys(form, false).keys, withFixed({"^first^", "^last^", "^age^"}));
 }
 
@@ -51,8 +50,7 @@ TEST(TemplateKeys, AnOptionGroupGivesOneKeyAndANameComingBackGivesAnother) {
                              "<INPUT TYPE=\"radio\" NAME=\"size\" VALUE=\"L\">\r\n"
                              "<INPUT NAME=\"colour\">\r\n"
                              "<INPUT NAME=\"size\">\r\n";
-    EXPECT_EQ(buildTemplateKeys(form, false).keys,
-              withFixed({"^size^", "^colour^", "^size^"}));
+    EXPECT_EQ(buildTemplateKeys(form, false).keys, withFixed({"^size^", "^colour^", "^size^"}));
 }
 
 TEST(TemplateKeys, WizardNumbersAndTheTildeAreCleanedFromNames) {

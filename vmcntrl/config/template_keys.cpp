@@ -10,8 +10,8 @@ namespace {
 
 // The processor fills these for every transaction, whatever the form holds.
 constexpr std::array<std::string_view, 9> kTransactionKeys{
-    "^vmDate^",          "^vmLongDate^",      "^vmTime^",
-    "^vmTransactionID^", "^vmRemoteHost^",    "^vmRemoteAddress^",
+    "^vmDate^",          "^vmLongDate^",       "^vmTime^",
+    "^vmTransactionID^", "^vmRemoteHost^",     "^vmRemoteAddress^",
     "^vmReferer^",       "^vmServerSoftware^", "^vmServerAdmin^",
 };
 constexpr std::string_view kDiscretePageKey = "^vmDiscretePage^";
@@ -25,7 +25,9 @@ void mask(std::string& upper, std::size_t from, std::size_t to) {
         upper[i] = '\0';
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
