@@ -195,8 +195,11 @@ TEST(ScriptReport, EmailOptionsListEachBlockThenSubjectAndFromOnce) {
     EXPECT_EQ(emailPart(in), copyBlock + letterBlock + subjectAndFrom);
 }
 
-TEST(ScriptReport, FileSitsInTheProgramDirectoryUnderTheScriptName) {
+TEST(ScriptReport, FileSitsInTheProgramDirectoryUnderTheScriptNameAndNowhereElse) {
     EXPECT_EQ(reportPath("/opt/vellum", "Feedback_Form"), "/opt/vellum/Feedback_Form.rpt");
+    EXPECT_EQ(reportPath("/opt/vellum", ".."), "/opt/vellum/...rpt");
+    EXPECT_EQ(reportPath("/opt/vellum", "..\\..\\evil"), std::nullopt);
+    EXPECT_EQ(reportPath("/opt/vellum", "sub/name"), std::nullopt);
 }
 
 TEST(ScriptReport, GeneralDateFollowsTheLocaleFormat) {

@@ -1,6 +1,8 @@
 #include "vmcntrl/config/form_title.h"
 #include "vmcntrl/config/template_keys.h"
 
+#include "support/temp_dir.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -68,9 +70,17 @@ TEST(TemplateKeys, WizardNumbersAndTheTildeAreCleanedFromNames) {
 }
 
 TEST(TemplateKeys, AMissingFormGivesTheFixedKeysAndNoTitle) {
-    const TemplateKeys keys = buildTemplateKeys("", false);
-    EXPECT_EQ(keys.keys, kFixed);
-    EXPECT_EQ(keys.formTitle, "");
+    TempDir dir;
+    TempDir::write(dir.file("form.html"), "<TITLE>Orders</TITLE><INPUT NAME=\"item\">");
+    const TemplateKeys fromFile = templateKeysOfFormFile(dir.file("form.html"), false);
+    EXPECT_EQ(fromFile.keys, withFixed({"^item^"}));
+    EXPECT_EQ(fromFile.formTitle, "Orders");
+
+    for (const std::string& path : {std::string(), dir.file("missing.html"), dir.path()}) {
+        const TemplateKeys keys = templateKeysOfFormFile(path, false);
+        EXPECT_EQ(keys.keys, kFixed) << path;
+        EXPECT_EQ(keys.formTitle, "") << path;
+    }
 }
 
 TEST(TemplateKeys, OddMarkupNeitherBreaksTheListNorInventsKeys) {

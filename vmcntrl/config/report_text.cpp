@@ -5,6 +5,8 @@
 
 #include "platform/paths.h"
 
+#include <algorithm>
+
 namespace vmcntrl {
 namespace {
 
@@ -158,7 +160,12 @@ std::string reportText(const ReportInput& in) {
     return w.take();
 }
 
-std::string reportPath(std::string_view programDirectory, std::string_view scriptName) {
+std::optional<std::string> reportPath(std::string_view programDirectory,
+                                      std::string_view scriptName) {
+    if (scriptName.empty() || std::any_of(scriptName.begin(), scriptName.end(), [](char c) {
+            return platform::isPathSeparator(c) || c == '\0';
+        }))
+        return std::nullopt;
     return platform::joinPath(programDirectory, std::string(scriptName) + ".rpt");
 }
 

@@ -46,8 +46,11 @@ struct ReportInput {
 // stand indented by 14 blanks under each section's heading.
 std::string reportText(const ReportInput& input);
 
-// The report file of a script: program directory, script name, ".rpt".
-std::string reportPath(std::string_view programDirectory, std::string_view scriptName);
+// The report file of a script: program directory, script name, ".rpt". nullopt for a name
+// holding a path separator (a hand-edited vellum.ini can list one), which would put the
+// report somewhere outside the program directory.
+std::optional<std::string> reportPath(std::string_view programDirectory,
+                                      std::string_view scriptName);
 
 // A moment as the system writes a general date and time (the C library's locale format,
 // "%x %X"); the window may use its toolkit's locale instead.

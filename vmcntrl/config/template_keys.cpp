@@ -3,7 +3,10 @@
 #include "form_title.h"
 #include "text_lines.h"
 
+#include "platform/file_ops.h"
+
 #include <array>
+#include <optional>
 
 namespace vmcntrl {
 namespace {
@@ -72,6 +75,12 @@ TemplateKeys buildTemplateKeys(std::string_view formText, bool inNewDocument) {
     if (inNewDocument)
         result.keys.emplace_back(kDiscretePageKey);
     return result;
+}
+
+TemplateKeys templateKeysOfFormFile(std::string_view formPath, bool inNewDocument) {
+    const std::optional<std::string> text =
+        platform::fileExists(formPath) ? platform::readFile(formPath) : std::nullopt;
+    return buildTemplateKeys(text ? std::string_view(*text) : std::string_view(), inNewDocument);
 }
 
 } // namespace vmcntrl

@@ -19,6 +19,10 @@ struct TemplateKeys {
 // list then holds the fixed keys only.
 TemplateKeys buildTemplateKeys(std::string_view formText, bool inNewDocument);
 
+// The same for the form file a script names: a missing or unreadable file (or an empty path)
+// lists the fixed keys only. The file is only read.
+TemplateKeys templateKeysOfFormFile(std::string_view formPath, bool inNewDocument);
+
 // A form field name as templates use it: without a leading "~" and without the two-digit
 // number that forms written for data saving put in front of every field.
 std::string templateKeyName(std::string_view fieldName);
