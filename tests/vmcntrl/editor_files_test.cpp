@@ -1,5 +1,5 @@
 #include "vmcntrl/config/editor_checks.h"
-#include "vmcntrl/config/processor_contract.h"
+#include "vmcntrl/config/form_title.h"
 #include "vmcntrl/config/run_command.h"
 #include "vmcntrl/config/skeletons.h"
 
@@ -71,12 +71,9 @@ TEST(Skeletons, TemplatesAndSmallFiles) {
     EXPECT_EQ(recipientGroupSkeleton(), "E-Mail Addresses - one per line (Remove this line)\r\n");
 }
 
-TEST(RunCommand, BrowserKindAndProcessorAddress) {
+TEST(RunCommand, BrowserKindFromItsPath) {
     EXPECT_EQ(browserDdeName("C:\\Program Files\\Netscape\\netscape.exe"), "Netscape");
     EXPECT_EQ(browserDdeName("/opt/mosaic"), "Mosaic");
     EXPECT_EQ(browserDdeName("C:\\IE\\iexplore.exe"), "IExplore");
     EXPECT_EQ(browserDdeName("/usr/bin/firefox"), "");
-    EXPECT_EQ(processor::runUrl("http://h/cgi-win/", false, "Order"),
-              "http://h/cgi-win/vellum.exe/Order");
-    EXPECT_EQ(processor::runUrl("/", true, "Order"), "/vellum.dll/Order");
 }

@@ -2,12 +2,15 @@
 
 #include "command_line.h"
 #include "editor_checks.h"
-#include "report.h"
+#include "editor_report.h"
+#include "form_templates.h"
+#include "form_title.h"
 #include "script_name.h"
 #include "settings_store.h"
 #include "template_keys.h"
 #include "vellum_ini.h"
-#include "wizard.h"
+#include "wizard_checks.h"
+#include "wizard_choices.h"
 
 #include "platform/file_ops.h"
 #include "platform/paths.h"
@@ -51,18 +54,14 @@ int reportVerb(const std::string& home, const std::string& name, std::ostream& o
     const auto loaded = loadListed(ini, name, err);
     if (!loaded)
         return 1;
-    ReportInput input;
-    input.name = name;
-    input.editor = loaded->state;
-    input.formTitle = loaded->formTitle;
-    if (!loaded->state.form.empty())
-        input.formListing = platform::readFile(loaded->state.form);
-    input.winScriptAlias = settings.WinScriptAlias;
-    input.serverExtension = settings.serverExtension;
-    input.dateTime = generalDateTime(std::time(nullptr));
-    const std::string text = reportText(input);
-    if (const platform::WriteResult written =
-            platform::writeFileAtomically(platform::joinPath(home, name + ".rpt"), text);
+    const auto path = reportPath(home, name);
+    if (!path) {
+        err << "vmcntrl: the script name " << name << " cannot be used as a file name.\n";
+        return 1;
+    }
+    const std::string text = reportText(reportInputFromEditor(
+        name, loaded->state, loaded->formTitle, settings.WinScriptAlias, settings.serverExtension));
+    if (const platform::WriteResult written = platform::writeFileAtomically(*path, text);
         !written) {
         err << "vmcntrl: " << written.error << "\n";
         return 1;
@@ -80,8 +79,7 @@ int keysVerb(const std::string& home, const std::string& name, std::ostream& out
     const EditorState& s = loaded->state;
     const bool newDocument =
         s.saveStyle == SaveStyle::Template && s.insert == InsertMode::NewDocument;
-    const auto html = platform::fileExists(s.form) ? platform::readFile(s.form) : std::nullopt;
-    for (const std::string& key : buildTemplateKeys(html, newDocument).keys)
+    for (const std::string& key : templateKeysOfFormFile(s.form, newDocument).keys)
         out << key << "\n";
     return 0;
 }
@@ -92,22 +90,23 @@ int wizardVerb(const std::string& home, const CommandLine& line, std::ostream& o
         const auto it = line.options.find(name);
         return it == line.options.end() ? std::string() : it->second;
     };
-    auto refuse = [&err](const std::string& message) {
+    auto refuse = [&err](std::string_view message) {
         err << "vmcntrl: " << message << "\n";
         return 1;
     };
     WizardChoices choices;
     choices.name = line.operand;
-    if (choices.name.empty())
+    const NameCheck check = checkWizardScriptName(choices.name);
+    if (check.outcome == NameCheck::Empty)
         return refuse("A script needs a name.");
-    if (const std::string problem = wizardNameProblem(choices.name); !problem.empty())
-        return refuse(problem);
+    if (!check.accepted())
+        return refuse(check.message);
     if (const std::string reason = unstorableNameReason(choices.name); !reason.empty())
         return refuse(reason);
 
     const std::string save = option("--save");
     if (save == "none")
-        choices.style = WizardSaveStyle::Discard;
+        choices.style = WizardSaveStyle::DontSave;
     else if (save == "text")
         choices.style = WizardSaveStyle::Text;
     else if (save == "data")
@@ -115,17 +114,19 @@ int wizardVerb(const std::string& home, const CommandLine& line, std::ostream& o
     else
         return refuse("--save must be none, text or data.");
 
-    const std::string templateNumber = option("--template");
+    const std::string number = option("--template");
+    const std::string wanted =
+        platform::joinPath(platform::joinPath(home, "template"), number + ".fm");
     for (const FormTemplate& t : scanFormTemplates(home))
-        if (std::to_string(t.number) == templateNumber)
+        if (t.path == wanted)
             choices.templatePath = t.path;
     if (choices.templatePath.empty())
-        return refuse("There is no form template " + templateNumber + " in the template folder.");
+        return refuse("There is no form template " + number + " in the template folder.");
 
     choices.sendToUrl = line.options.count("--url") > 0;
     choices.url = option("--url");
-    if (choices.sendToUrl && choices.url == "HTTP://")
-        return refuse("Don't forget to enter a URL!");
+    if (choices.sendToUrl && urlStillPlaceholder(choices.url))
+        return refuse(kForgotUrlMessage);
     choices.copyTo = line.options.count("--copy-to") > 0;
     if (choices.copyTo) {
         choices.copyToAddress = option("--copy-to");
@@ -136,21 +137,20 @@ int wizardVerb(const std::string& home, const CommandLine& line, std::ostream& o
     }
 
     VellumIni ini(vellumIniPath(home));
-    if (ini.loadScriptList().containsIgnoringCase(choices.name) && !line.replace)
-        return refuse(choices.name + " already exists. Give --replace to replace it.");
+    if (const auto listed = findListedScript(ini.loadScriptList().values(), choices.name);
+        listed && !line.replace)
+        return refuse(*listed + " already exists. Give --replace to replace it.");
 
     Settings settings;
     loadSettings(ini, settings);
     readServerExtension(ini, settings);
-    if (const std::string failed =
-            writeWizardFiles(choices, home, settings.WinScriptAlias, settings.serverExtension);
-        !failed.empty())
-        return refuse(failed);
+    const WizardFiles files =
+        writeWizardFiles({home, choices.name, choices.templatePath, settings.WinScriptAlias,
+                          settings.serverExtension, choices.style});
+    if (!files.ok())
+        return refuse(files.errors.front());
 
-    // A fresh editor: simple confirmation, saving based on a template before old entries.
-    EditorState fresh;
-    fresh.confirmationTemplate = kDefaultConfirmation;
-    const EditorState state = applyWizardChoices(fresh, choices, home);
+    const EditorState state = applyWizardChoices(freshEditorState(), choices, home, files.formPath);
     const FileProbe exists = [](const std::string& path) { return platform::fileExists(path); };
     if (const SaveStop stop = checkBeforeSave(state, exists); stop != SaveStop::None)
         return refuse(saveStopMessage(stop));

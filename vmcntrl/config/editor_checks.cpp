@@ -63,26 +63,6 @@ std::string missingFileMessage(const MissingFile& m) {
     return m.leadIn + "\n" + m.path + "\nwas not found!";
 }
 
-std::string formTitle(std::string_view html) {
-    std::size_t start = 0;
-    while (start < html.size()) {
-        std::size_t end = html.find_first_of("\r\n", start);
-        if (end == std::string_view::npos)
-            end = html.size();
-        const std::string_view line = html.substr(start, end - start);
-        std::string upper(line);
-        std::transform(upper.begin(), upper.end(), upper.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-        const std::size_t at = upper.find("<TITLE>");
-        if (at != std::string::npos) {
-            const std::string_view rest = line.substr(at + 7);
-            return std::string(rest.substr(0, rest.find('<')));
-        }
-        start = end + 1;
-    }
-    return {};
-}
-
 bool opensInHtmlEditor(std::string_view path) {
     for (std::string_view ending : {"htm", "HTM", "html", "HTML"})
         if (path.size() >= ending.size() && path.substr(path.size() - ending.size()) == ending)

@@ -32,10 +32,6 @@ struct MissingFile {
 std::vector<MissingFile> missingFilesOnLoad(const EditorState& state, const FileProbe& exists);
 std::string missingFileMessage(const MissingFile& missing);
 
-// The title of an HTML form: the text after "<TITLE>" (in any case) on the first line that
-// holds it, up to the next "<" or the end of that line; empty when no line holds it.
-std::string formTitle(std::string_view html);
-
 // Files whose name ends in htm or html (all capitals or all small letters) open in the HTML
 // editor; everything else in the text editor.
 bool opensInHtmlEditor(std::string_view path);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 #include <string_view>
 
 // Everything the panel and the server-side form processor must agree on, in one place.
@@ -31,9 +30,5 @@ inline constexpr std::array<std::string_view, 9> kTransactionKeys{
     "^vmReferer^",       "^vmServerSoftware^", "^vmServerAdmin^",
 };
 inline constexpr std::string_view kDiscretePageKey = "^vmDiscretePage^";
-
-// The address that runs a script: the CGI alias, the processor program, the script name.
-std::string runUrl(std::string_view winScriptAlias, bool serverExtension,
-                   std::string_view scriptName);
 
 } // namespace vmcntrl::processor

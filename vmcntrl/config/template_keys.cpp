@@ -1,83 +1,83 @@
 #include "template_keys.h"
 
+#include "form_title.h"
 #include "processor_contract.h"
+#include "text_lines.h"
 
-#include <algorithm>
-#include <cctype>
+#include "platform/file_ops.h"
+
+#include <array>
+#include <optional>
 
 namespace vmcntrl {
-
 namespace {
 
-std::string upper(std::string_view text) {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return result;
+// The processor fills the transaction keys for every submission, whatever the form holds.
+using processor::kDiscretePageKey;
+using processor::kTransactionKeys;
+
+constexpr std::string_view kNameAttribute = "NAME=\"";
+
+// Covers found text in the capitals copy so it cannot match a tag or attribute again, while
+// the copy keeps the line's length.
+void mask(std::string& upper, std::size_t from, std::size_t to) {
+    for (std::size_t i = from; i < to && i < upper.size(); ++i)
+        upper[i] = '\0';
 }
 
-// Masking keeps the search copy as long as the line; small letters can never match the
-// capital tags again.
-void mask(std::string& search, std::size_t from, std::size_t to) {
-    std::fill(search.begin() + static_cast<std::ptrdiff_t>(from),
-              search.begin() + static_cast<std::ptrdiff_t>(std::min(to, search.size())), 'x');
-}
-
-// The wizard numbers fields with two digits and forms may hide a field behind "~"; the keys
-// use the plain name.
-std::string cleanFieldName(std::string name) {
-    if (!name.empty() && name.front() == '~')
-        name.erase(0, 1);
-    if (name.size() >= 2 && std::isdigit(static_cast<unsigned char>(name[0])) &&
-        std::isdigit(static_cast<unsigned char>(name[1])))
-        name.erase(0, 2);
-    return name;
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 } // namespace
 
-TemplateKeys buildTemplateKeys(const std::optional<std::string>& formHtml, bool newDocument) {
-    TemplateKeys result;
-    if (formHtml) {
-        std::string previous;
-        std::size_t start = 0;
-        const std::string& text = *formHtml;
-        while (start < text.size()) {
-            std::size_t end = text.find_first_of("\r\n", start);
-            if (end == std::string::npos)
-                end = text.size();
-            const std::string line = text.substr(start, end - start);
-            start =
-                end + (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
+std::string templateKeyName(std::string_view fieldName) {
+    if (!fieldName.empty() && fieldName.front() == '~')
+        fieldName.remove_prefix(1);
+    if (fieldName.size() >= 2 && isDigit(fieldName[0]) && isDigit(fieldName[1]))
+        fieldName.remove_prefix(2);
+    return std::string(fieldName);
+}
 
-            std::string search = upper(line);
-            if (const std::size_t at = search.find("<TITLE>"); at != std::string::npos) {
-                const std::size_t titleStart = at + 7;
-                const std::size_t titleEnd = std::min(line.find('<', titleStart), line.size());
-                result.formTitle = line.substr(titleStart, titleEnd - titleStart);
-                mask(search, at, titleEnd);
+TemplateKeys buildTemplateKeys(std::string_view formText, bool inNewDocument) {
+    TemplateKeys result;
+    // Option buttons of one group share a name; they offer one key. The same name coming
+    // back after another field is listed again, as the form shows it twice.
+    std::string previousName;
+    for (std::string_view line : splitLines(formText)) {
+        std::string upper = upperAscii(line);
+        if (const auto title = findTitle(upper)) {
+            result.formTitle = std::string(line.substr(title->textAt, title->textLength));
+            mask(upper, title->tagAt, title->textAt + title->textLength);
+        }
+        std::size_t at = 0;
+        while ((at = upper.find(kNameAttribute, at)) != std::string::npos) {
+            const std::size_t nameAt = at + kNameAttribute.size();
+            const std::size_t close = line.find('"', nameAt);
+            const std::size_t nameEnd = close == std::string_view::npos ? line.size() : close;
+            const std::string name = templateKeyName(line.substr(nameAt, nameEnd - nameAt));
+            const std::string upperName = upperAscii(name);
+            // A field without a name gives no key a template could use.
+            if (!name.empty() && upperName != "SUBMIT" && upperName != previousName) {
+                result.keys.push_back("^" + name + "^");
+                previousName = upperName;
             }
-            for (std::size_t at = search.find("NAME=\""); at != std::string::npos;
-                 at = search.find("NAME=\"")) {
-                const std::size_t nameStart = at + 6;
-                const std::size_t nameEnd = std::min(line.find('"', nameStart), line.size());
-                const std::string name =
-                    cleanFieldName(line.substr(nameStart, nameEnd - nameStart));
-                const std::string folded = upper(name);
-                // An empty name (NAME="") names no field and gives no key.
-                if (!name.empty() && folded != "SUBMIT" && folded != previous) {
-                    result.keys.push_back("^" + name + "^");
-                    previous = folded;
-                }
-                mask(search, at, nameEnd + 1);
-            }
+            const std::size_t next = close == std::string_view::npos ? line.size() : close + 1;
+            mask(upper, at, next);
+            at = next;
         }
     }
-    for (std::string_view key : processor::kTransactionKeys)
+    for (std::string_view key : kTransactionKeys)
         result.keys.emplace_back(key);
-    if (newDocument)
-        result.keys.emplace_back(processor::kDiscretePageKey);
+    if (inNewDocument)
+        result.keys.emplace_back(kDiscretePageKey);
     return result;
+}
+
+TemplateKeys templateKeysOfFormFile(std::string_view formPath, bool inNewDocument) {
+    const std::optional<std::string> text =
+        platform::fileExists(formPath) ? platform::readFile(formPath) : std::nullopt;
+    return buildTemplateKeys(text ? std::string_view(*text) : std::string_view(), inNewDocument);
 }
 
 } // namespace vmcntrl

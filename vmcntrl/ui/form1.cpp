@@ -4,6 +4,7 @@
 #include "whats_this.h"
 
 #include "vmcntrl/config/editor_checks.h"
+#include "vmcntrl/config/form_title.h"
 #include "vmcntrl/config/script_name.h"
 
 #include "platform/file_ops.h"

@@ -4,6 +4,7 @@
 #include "script_selector.h"
 #include "small_dialogs.h"
 
+#include "vmcntrl/config/form_action.h"
 #include "vmcntrl/config/processor_contract.h"
 #include "vmcntrl/config/run_command.h"
 
@@ -113,7 +114,7 @@ void Form1::runCommand() {
         return;
 
     const QString url = fromBytes(
-        processor::runUrl(settings_.WinScriptAlias, settings_.serverExtension, toBytes(name)));
+        scriptUrl(settings_.WinScriptAlias, settings_.serverExtension, toBytes(name)));
     const QString browser = fromBytes(settings_.Browser);
     const QString kind = fromBytes(browserDdeName(settings_.Browser));
     if (kind.isEmpty()) {

@@ -4,7 +4,7 @@
 #include "form4.h"
 #include "script_selector.h"
 
-#include "vmcntrl/config/report.h"
+#include "vmcntrl/config/editor_report.h"
 #include "vmcntrl/config/script_name.h"
 
 #include "platform/file_ops.h"
@@ -51,18 +51,15 @@ void Form1::reportCommand() {
     if (!confirmStorableName(name))
         return;
 
-    ReportInput input;
-    input.name = name.toLocal8Bit().toStdString();
-    input.editor = stateFromControls();
-    input.formTitle = ListTitle->text().toLocal8Bit().toStdString();
-    if (!input.editor.form.empty())
-        input.formListing = platform::readFile(input.editor.form);
-    input.winScriptAlias = settings_.WinScriptAlias;
-    input.serverExtension = settings_.serverExtension;
-    input.dateTime = generalDateTime(std::time(nullptr));
-    const std::string path = platform::joinPath(home_, input.name + ".rpt");
+    const std::string scriptName = name.toLocal8Bit().toStdString();
+    const auto path = reportPath(home_, scriptName);
+    if (!path)
+        return; // the storable-name check above has already refused such a name
+    const ReportInput input = reportInputFromEditor(
+        scriptName, stateFromControls(), ListTitle->text().toLocal8Bit().toStdString(),
+        settings_.WinScriptAlias, settings_.serverExtension);
     if (const platform::WriteResult written =
-            platform::writeFileAtomically(path, reportText(input));
+            platform::writeFileAtomically(*path, reportText(input));
         !written) {
         services_.prompts.message(
             this,
@@ -70,7 +67,7 @@ void Form1::reportCommand() {
             platform::MessageButtons::Ok, platform::MessageIcon::Critical);
         return;
     }
-    startEditor(QString::fromLocal8Bit(settings_.TextEditor), QString::fromLocal8Bit(path));
+    startEditor(QString::fromLocal8Bit(settings_.TextEditor), QString::fromLocal8Bit(*path));
 }
 
 void Form1::wizardCommand() {

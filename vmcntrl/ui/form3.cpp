@@ -6,6 +6,7 @@
 #include "whats_this.h"
 
 #include "vmcntrl/config/script_name.h"
+#include "vmcntrl/config/wizard_checks.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -110,8 +111,9 @@ void Form3::goTo(int target) {
 void Form3::next() {
     switch (page()) {
     case 3:
-        if (Option1[1]->isChecked() && Text2->text() == QLatin1String("HTTP://")) {
-            main_->services().prompts.message(this, tr("Don't forget to enter a URL!"));
+        if (Option1[1]->isChecked() && urlStillPlaceholder(toBytes(Text2->text()))) {
+            main_->services().prompts.message(
+                this, QString::fromLatin1(kForgotUrlMessage.data(), kForgotUrlMessage.size()));
             return;
         }
         goTo(4);
@@ -142,27 +144,26 @@ void Form3::back() {
 
 bool Form3::nameAccepted() {
     const QString name = Text1->text();
-    if (name.isEmpty())
+    const std::string bytes = toBytes(name);
+    const NameCheck check = checkWizardScriptName(bytes);
+    if (check.outcome == NameCheck::Empty)
         return false;
     auto& prompts = main_->services().prompts;
-    const std::string bytes = toBytes(name);
-    std::string problem = wizardNameProblem(bytes);
-    if (problem.empty())
-        problem = unstorableNameReason(bytes);
+    const std::string problem = check.accepted() ? unstorableNameReason(bytes) : check.message;
     if (!problem.empty()) {
         prompts.message(this, fromBytes(problem));
         return false;
     }
-    // The file compares script names without regard to case, so any listed name that
-    // matches that way would be overwritten: ask about it as the same script.
-    for (int i = 0; i < main_->ComboVell->count(); ++i) {
-        if (main_->ComboVell->itemText(i).compare(name, Qt::CaseInsensitive) != 0)
-            continue;
-        const auto answer = prompts.message(this,
-                                            name + tr(" already exists.") + QStringLiteral("\r\n") +
-                                                tr("Do you want to replace it?"),
-                                            platform::MessageButtons::YesNo,
-                                            platform::MessageIcon::Exclamation, tr("Script Name"));
+    // The file compares script names without regard to case, so a listed name that matches
+    // that way would be overwritten: ask about it as the same script.
+    std::vector<std::string> listed;
+    for (int i = 0; i < main_->ComboVell->count(); ++i)
+        listed.push_back(toBytes(main_->ComboVell->itemText(i)));
+    if (findListedScript(listed, bytes)) {
+        const auto answer =
+            prompts.message(this, fromBytes(replaceQuestion(bytes)),
+                            platform::MessageButtons::YesNo, platform::MessageIcon::Exclamation,
+                            QString::fromLatin1(kReplaceTitle.data(), kReplaceTitle.size()));
         if (answer != platform::MessageAnswer::Yes)
             return false;
     }
@@ -173,7 +174,7 @@ WizardChoices Form3::choices() const {
     WizardChoices c;
     c.name = toBytes(Text1->text());
     c.templatePath = selectedTemplate_;
-    c.style = opStyle[0]->isChecked()   ? WizardSaveStyle::Discard
+    c.style = opStyle[0]->isChecked()   ? WizardSaveStyle::DontSave
               : opStyle[2]->isChecked() ? WizardSaveStyle::Data
                                         : WizardSaveStyle::Text;
     c.sendToUrl = Option1[1]->isChecked();
@@ -188,21 +189,21 @@ WizardChoices Form3::choices() const {
 void Form3::createScript() {
     const WizardChoices c = choices();
     const Settings& settings = main_->settings();
-    const std::string failed = writeWizardFiles(c, main_->programDirectory(),
-                                                settings.WinScriptAlias, settings.serverExtension);
-    if (!failed.empty()) {
+    const WizardFiles files =
+        writeWizardFiles({main_->programDirectory(), c.name, c.templatePath,
+                          settings.WinScriptAlias, settings.serverExtension, c.style});
+    if (!files.ok()) {
         main_->services().prompts.message(
-            this, tr("The script's files could not be written.\n%1").arg(fromBytes(failed)),
+            this,
+            tr("The script's files could not be written.\n%1").arg(fromBytes(files.errors.front())),
             platform::MessageButtons::Ok, platform::MessageIcon::Critical);
         return;
     }
 
     main_->ComboVell->setEditText(Text1->text());
-    main_->TextForm->setText(selectedTemplate_.empty()
-                                 ? QString()
-                                 : fromBytes(wizardFormPath(main_->programDirectory(), c.name)));
+    main_->TextForm->setText(fromBytes(files.formPath));
     switch (c.style) {
-    case WizardSaveStyle::Discard:
+    case WizardSaveStyle::DontSave:
         main_->OptionDiscard->click();
         break;
     case WizardSaveStyle::Text:
@@ -212,9 +213,8 @@ void Form3::createScript() {
         main_->OptionComma->click();
         break;
     }
-    if (c.style != WizardSaveStyle::Discard)
-        main_->TextVMArchiveFile->setText(
-            fromBytes(wizardDataPath(main_->programDirectory(), c.name, c.style)));
+    if (c.style != WizardSaveStyle::DontSave)
+        main_->TextVMArchiveFile->setText(fromBytes(files.dataPath));
     if (c.sendToUrl) {
         main_->OptionSendURL->click();
         main_->TextVMConfURL->setText(Text2->text());

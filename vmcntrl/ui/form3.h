@@ -1,6 +1,7 @@
 #pragma once
 
-#include "vmcntrl/config/wizard.h"
+#include "vmcntrl/config/form_templates.h"
+#include "vmcntrl/config/wizard_choices.h"
 
 #include <QDialog>
 

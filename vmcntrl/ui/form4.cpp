@@ -4,8 +4,6 @@
 
 #include "vmcntrl/config/template_keys.h"
 
-#include "platform/file_ops.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -51,8 +49,8 @@ void Form4::buildList() {
     ListVMTags->clear();
     main_->ListTitle->clear();
     const std::string form = main_->TextForm->text().toLocal8Bit().toStdString();
-    const auto html = platform::fileExists(form) ? platform::readFile(form) : std::nullopt;
-    const TemplateKeys keys = buildTemplateKeys(html, main_->OptionAppendDiscrete->isChecked());
+    const TemplateKeys keys =
+        templateKeysOfFormFile(form, main_->OptionAppendDiscrete->isChecked());
     for (const std::string& key : keys.keys)
         ListVMTags->addItem(QString::fromLocal8Bit(key));
     main_->ListTitle->setText(QString::fromLocal8Bit(keys.formTitle));
