@@ -113,8 +113,8 @@ void Form1::runCommand() {
     if (!fileExistsForEditor(TextForm->text()))
         return;
 
-    const QString url = fromBytes(
-        scriptUrl(settings_.WinScriptAlias, settings_.serverExtension, toBytes(name)));
+    const QString url =
+        fromBytes(scriptUrl(settings_.WinScriptAlias, settings_.serverExtension, toBytes(name)));
     const QString browser = fromBytes(settings_.Browser);
     const QString kind = fromBytes(browserDdeName(settings_.Browser));
     if (kind.isEmpty()) {

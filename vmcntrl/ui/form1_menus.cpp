@@ -1,5 +1,6 @@
 // The main window's menus, toolbar and "What's this?" topics.
 #include "form1.h"
+#include "pictures.h"
 #include "whats_this.h"
 
 #include <QAction>
@@ -92,7 +93,8 @@ void Form1::buildToolbar() {
     Toolbar1->setMovable(false);
     auto button = [this](const char* key, const QString& tip, QStyle::StandardPixmap picture,
                          auto slot) {
-        QAction* action = Toolbar1->addAction(style()->standardIcon(picture), tip);
+        QAction* action = Toolbar1->addAction(
+            panelIcon(QByteArray("tool-").append(key).constData(), picture, style()), tip);
         action->setObjectName(key);
         action->setToolTip(tip);
         connect(action, &QAction::triggered, this, slot);

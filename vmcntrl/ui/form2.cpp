@@ -20,9 +20,9 @@ namespace vmcntrl {
 
 namespace {
 
-constexpr int kTopicBrowseProgram = 60;
-constexpr int kTopicApplicationLabel = 61;
-constexpr int kTopicServerLabel = 62;
+constexpr int kTopicBrowseProgram = 300;
+constexpr int kTopicApplicationLabel = 301;
+constexpr int kTopicServerLabel = 302;
 
 QLineEdit* box(const char* name) {
     auto* b = new QLineEdit;

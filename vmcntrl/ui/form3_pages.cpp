@@ -1,6 +1,7 @@
 // The wizard's pages: their fixed texts, controls and start values.
 #include "form3.h"
 
+#include "pictures.h"
 #include "whats_this.h"
 
 #include <QCheckBox>
@@ -42,9 +43,9 @@ QLabel* wrapped(const QString& text) {
     return label;
 }
 
-QLabel* artwork(QStyle* style, QStyle::StandardPixmap picture) {
+QLabel* artwork(QStyle* style, const char* name, QStyle::StandardPixmap fallback) {
     auto* label = new QLabel;
-    label->setPixmap(style->standardIcon(picture).pixmap(48, 48));
+    label->setPixmap(panelPicture(name, fallback, style));
     return label;
 }
 
@@ -79,7 +80,7 @@ void Form3::buildPages() {
               tr("After creating your Script you may use the Vellum Control Panel to customize it "
                  "further."),
               tr("To begin creating your new Script, choose Next.")},
-             artwork(style(), QStyle::SP_FileDialogNewFolder)));
+             artwork(style(), "wizard-welcome", QStyle::SP_FileDialogNewFolder)));
 
     auto* formPage = new QWidget;
     auto* formLayout = new QVBoxLayout(formPage);
@@ -95,7 +96,8 @@ void Form3::buildPages() {
     PreviewFrame->setMinimumSize(220, 140);
     Image3_0 = named(new QLabel, QStringLiteral("Image3_0"));
     Image3_0->setAlignment(Qt::AlignCenter);
-    Image3_1 = named(artwork(style(), QStyle::SP_FileIcon), QStringLiteral("Image3_1"));
+    Image3_1 = named(artwork(style(), "preview-placeholder", QStyle::SP_FileIcon),
+                     QStringLiteral("Image3_1"));
     Image3_1->setAlignment(Qt::AlignCenter);
     PreviewFrame->addWidget(Image3_0);
     PreviewFrame->addWidget(Image3_1);
@@ -131,7 +133,8 @@ void Form3::buildPages() {
     Option1[1] =
         named(new QRadioButton(tr("Send the user to this &URL:")), QStringLiteral("Option1_1"));
     Text2 = named(new QLineEdit(QStringLiteral("HTTP://")), QStringLiteral("Text2"));
-    Picture3 = named(artwork(style(), QStyle::SP_DesktopIcon), QStringLiteral("Picture3"));
+    Picture3 =
+        named(artwork(style(), "vmcntrl", QStyle::SP_DesktopIcon), QStringLiteral("Picture3"));
     responseGrid->addWidget(Option1[0], 0, 0, 1, 2);
     responseGrid->addWidget(Option1[1], 1, 0);
     responseGrid->addWidget(Text2, 1, 1);
@@ -183,7 +186,7 @@ void Form3::buildPages() {
     ProgressBar1 = named(new QProgressBar, QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->hide();
-    readyLayout->addWidget(artwork(style(), QStyle::SP_DialogApplyButton));
+    readyLayout->addWidget(artwork(style(), "wizard-ready", QStyle::SP_DialogApplyButton));
     readyLayout->addWidget(ProgressBar1);
     add(page(
         tr("Ready for Setup"),
@@ -198,7 +201,7 @@ void Form3::buildPages() {
               tr("To try out your new script, select Run from the Options menu."),
               tr("To see a report about this script, select Report from the Options menu."),
               tr("To exit the Script Wizard and return to Vellum, choose Finish.")},
-             artwork(style(), QStyle::SP_DialogYesButton)));
+             artwork(style(), "wizard-complete", QStyle::SP_DialogYesButton)));
 
     cmdNext = named(new QPushButton(tr("  &Next >>  ")), QStringLiteral("cmdNext"));
     cmdBack = named(new QPushButton(tr("  << &Back  ")), QStringLiteral("cmdBack"));

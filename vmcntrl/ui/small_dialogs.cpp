@@ -1,6 +1,7 @@
 #include "small_dialogs.h"
 
 #include "form1.h"
+#include "pictures.h"
 #include "script_selector.h"
 #include "whats_this.h"
 
@@ -147,7 +148,7 @@ Form5::Form5(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     Image1 = new QLabel;
     Image1->setObjectName("Image1");
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(64, 64));
+    Image1->setPixmap(panelPicture("about", QStyle::SP_FileDialogDetailedView, style()));
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
     for (int i = 0; i < 4; ++i) {
         Label1[i] = new QLabel;
