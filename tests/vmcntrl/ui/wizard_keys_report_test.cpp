@@ -31,6 +31,7 @@ private slots:
     void createsTextScriptWithCgiTagAndUrl();
     void editorSaveFailureKeepsTheWizardOnPageSix();
     void cancelledNewFlowKeepsTheWizardClosed();
+    void withoutTemplatesTheScriptHasNoForm();
     void whatsThisOnNextAndBack();
     void keysWindowListsCopiesAndMirrorsTheMenu();
     void reportDescribesTheEditor();
@@ -257,6 +258,23 @@ void WizardKeysReportTest::cancelledNewFlowKeepsTheWizardClosed() {
     form.mnuWizard->trigger(); // no dialog opens, so nothing waits for one
     QVERIFY(!form.cancelled());
     QCOMPARE(form.ComboVell->currentText(), QStringLiteral("A"));
+}
+
+void WizardKeysReportTest::withoutTemplatesTheScriptHasNoForm() {
+    EditorFixture f; // no template folder contents at all
+    Form1& form = f.open();
+    withWizard(form, [&](Form3& w) {
+        w.cmdNext->click();
+        QVERIFY(!w.NoTemplates->isHidden());
+        QVERIFY(!w.Combo1->isEnabled());
+        nextTo(w, 5);
+        w.Text1->setText("Plain");
+        nextTo(w, 7);
+    });
+    vmcntrl::VellumIni ini(f.ini());
+    QVERIFY(ini.readScript("Plain").Form.empty());
+    QCOMPARE(QString::fromStdString(ini.readScript("Plain").OutputStyle), QStringLiteral("Text"));
+    QVERIFY(std::filesystem::is_empty(f.dir.file("FORMS")));
 }
 
 void WizardKeysReportTest::whatsThisOnNextAndBack() {
