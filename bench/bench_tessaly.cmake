@@ -1,0 +1,3 @@
+add_executable(bench_tessaly ${CMAKE_CURRENT_LIST_DIR}/bench_tessaly.cpp)
+target_link_libraries(bench_tessaly PRIVATE tessaly_generator tessaly_document
+    benchmark::benchmark benchmark::benchmark_main)

@@ -1,0 +1,53 @@
+#include "batch_commands.h"
+
+#include "tessaly/document/document_file.h"
+#include "tessaly/document/options_file.h"
+#include "tessaly/generator/applet_generator.h"
+
+#include "platform/paths.h"
+
+namespace tessaly {
+
+namespace {
+int compile(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    const std::string home = programDirectoryFor(line);
+    const Options options = loadOptions(optionsFilePath(home));
+    Document document = openDocument(line.document);
+    if (const auto obstacle = compileObstacle(document)) {
+        err << *obstacle << '\n';
+        return kExitFailed;
+    }
+    const GenerateResult result = Generate(document, {home, options.defaultDirectory});
+    if (!result.ok) {
+        err << result.error << '\n';
+        return kExitFailed;
+    }
+    out << result.fragment;
+    out.flush();
+    return out ? kExitOk : kExitFailed;
+}
+} // namespace
+
+std::string programDirectoryFor(const CommandLine& line) {
+    return line.home.empty() ? platform::executableDirectory() : line.home;
+}
+
+int runBatchCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    if (!line.error.empty()) {
+        err << "tessaly: " << line.error << "\n\n" << kUsageText;
+        return kExitUsage;
+    }
+    switch (line.verb) {
+    case CommandLine::Verb::Help:
+        out << kUsageText;
+        return kExitOk;
+    case CommandLine::Verb::Compile:
+        return compile(line, out, err);
+    case CommandLine::Verb::Window:
+        break;
+    }
+    err << "tessaly: no batch verb given\n\n" << kUsageText;
+    return kExitUsage;
+}
+
+} // namespace tessaly
