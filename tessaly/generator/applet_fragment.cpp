@@ -1,9 +1,10 @@
 #include "applet_fragment.h"
 
+#include "colour_text.h"
+
 #include "platform/paths.h"
 
 #include <array>
-#include <cstdint>
 
 namespace tessaly {
 
@@ -57,23 +58,8 @@ const AppletClass* appletClassFor(std::string_view linkType) {
 }
 
 std::optional<std::string> colourValue(std::string_view text) {
-    if (text.size() < 2 || text.size() > 9 || (text[0] != 'H' && text[0] != 'h'))
-        return std::nullopt;
-    std::uint32_t value = 0;
-    for (char c : text.substr(1)) {
-        int digit;
-        if (c >= '0' && c <= '9')
-            digit = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            digit = c - 'A' + 10;
-        else
-            return std::nullopt;
-        value = value * 16 + static_cast<std::uint32_t>(digit);
-    }
-    // Eight digits fill a signed 32-bit number, as a hexadecimal literal of that length does.
-    return std::to_string(static_cast<std::int32_t>(value));
+    const auto number = colourNumber(text);
+    return number ? std::optional<std::string>(std::to_string(*number)) : std::nullopt;
 }
 
 void applySizeDefaults(AppletProperties& properties) {
