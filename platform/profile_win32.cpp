@@ -14,7 +14,8 @@ DWORD copyValue(std::string_view value, LPSTR buffer, DWORD size) {
     if (!buffer || size == 0)
         return 0;
     const std::size_t n = std::min<std::size_t>(value.size(), size - 1);
-    std::memcpy(buffer, value.data(), n);
+    if (n > 0)
+        std::memcpy(buffer, value.data(), n);
     buffer[n] = '\0';
     return static_cast<DWORD>(n);
 }
@@ -28,7 +29,8 @@ DWORD copyList(const std::vector<std::string>& names, LPSTR buffer, DWORD size) 
         joined += '\0';
     }
     if (joined.size() + 1 <= size) {
-        std::memcpy(buffer, joined.data(), joined.size());
+        if (!joined.empty())
+            std::memcpy(buffer, joined.data(), joined.size());
         buffer[joined.size()] = '\0';
         if (joined.empty() && size > 1)
             buffer[1] = '\0';

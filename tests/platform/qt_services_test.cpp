@@ -1,0 +1,106 @@
+#include "platform/qt/help_file.h"
+#include "platform/qt/prompts.h"
+#include "platform/qt/single_instance.h"
+#include "platform/qt/sound_player.h"
+#include "platform/qt/twips.h"
+#include "support/fake_prompts.h"
+#include "support/recording_services.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace platform;
+
+// The recording fakes stand in for every service a window uses.
+static_assert(!std::is_abstract_v<FakePrompts>);
+static_assert(!std::is_abstract_v<RecordingProgramStarter>);
+static_assert(!std::is_abstract_v<RecordingSoundPlayer>);
+static_assert(!std::is_abstract_v<FakePause>);
+static_assert(!std::is_abstract_v<RecordingHelpViewer>);
+static_assert(!std::is_abstract_v<FakeDdeClient>);
+
+class QtServicesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void helpFileFindsNumberedTopicsAndIgnoresTheRest() {
+        const auto file = HelpFile::parse(QStringLiteral(
+            "<html>ignored<topic id=\"0\" title=\"Contents\"><a href=\"#22\">OK</a></topic>\n"
+            "<TOPIC id=\"22\" title=\"The OK button\" keywords=\"accept; confirm\">\n"
+            "<p>Saves your <b>changes</b>.</p>\n</topic>"
+            "<topic id=\"x\" title=\"not numbered\">skipped</topic><topic id=\"5\" title=\"Open\">"
+            "unterminated"));
+        QCOMPARE(file.topics().size(), 3);
+        QCOMPARE(file.topic(22)->title, QStringLiteral("The OK button"));
+        QCOMPARE(file.topic(22)->html, QStringLiteral("<p>Saves your <b>changes</b>.</p>"));
+        QCOMPARE(file.topic(5)->html, QStringLiteral("unterminated"));
+        QVERIFY(!file.topic(7));
+    }
+
+    void helpSearchNeedsEveryWordAndRanksTitlesFirst() {
+        const auto file = HelpFile::parse(QStringLiteral(
+            "<topic id=\"1\" title=\"Saving\"><p>Keep your changes with the OK button.</p></topic>"
+            "<topic id=\"2\" title=\"OK button\"><p>Confirms the changes.</p></topic>"
+            "<topic id=\"3\" title=\"Other\" keywords=\"confirm\"><p>Nothing else.</p></topic>"));
+        const auto hits = file.search(QStringLiteral("ok CHANGES"));
+        QCOMPARE(hits.size(), 2);
+        QCOMPARE(hits[0].id, 2);
+        QCOMPARE(hits[1].id, 1);
+        QCOMPARE(file.search(QStringLiteral("confirm")).size(), 2);
+        QVERIFY(file.search(QStringLiteral("   ")).isEmpty());
+    }
+
+    void windowsFiltersBecomeQtFilters() {
+        QCOMPARE(qtNameFilters(QStringLiteral("Tessaly files (*.tsy)|*.tsy")),
+                 QStringList{QStringLiteral("Tessaly files (*.tsy)")});
+        QCOMPARE(qtNameFilters(QStringLiteral("Text|*.txt;*.log|All (*.*)|*.*")),
+                 (QStringList{QStringLiteral("Text (*.txt *.log)"), QStringLiteral("All (*.*)")}));
+        QCOMPARE(withAllFilesForPrograms(QStringLiteral("HTML files (*.htm)|*.htm")),
+                 QStringLiteral("HTML files (*.htm)|*.htm"));
+#ifndef _WIN32
+        QCOMPARE(withAllFilesForPrograms(QStringLiteral("EXE files (*.exe)|*.exe")),
+                 QStringLiteral("EXE files (*.exe)|*.exe|All files (*)|*"));
+#endif
+    }
+
+    void secondCopyIsRefusedUntilTheFirstEnds() {
+        QTemporaryDir dir;
+        auto first = std::make_unique<SingleInstance>(QStringLiteral("prog"), dir.path());
+        QVERIFY(first->tryAcquire());
+        SingleInstance second(QStringLiteral("prog"), dir.path());
+        QVERIFY(!second.tryAcquire());
+        first.reset();
+        QVERIFY(second.tryAcquire());
+    }
+
+    void wavDurationReadsTheHeaderAndRejectsOtherFiles() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("s.wav"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const quint32 rate = 8000, dataSize = 4000; // half a second of 8-bit mono
+        auto le32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char*>(&v), 4); };
+        auto le16 = [](quint16 v) { return QByteArray(reinterpret_cast<const char*>(&v), 2); };
+        f.write("RIFF" + le32(36 + dataSize) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) +
+                le32(rate) + le32(rate) + le16(1) + le16(8) + "data" + le32(dataSize) +
+                QByteArray(dataSize, '\x80'));
+        f.close();
+        QCOMPARE(wavDurationMs(path), 500);
+        QCOMPARE(wavDurationMs(dir.filePath(QStringLiteral("missing.wav"))), -1);
+        QFile text(dir.filePath(QStringLiteral("t.wav")));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not a sound at all");
+        text.close();
+        QCOMPARE(wavDurationMs(text.fileName()), -1);
+        QtSoundPlayer().playAndWait(text.fileName()); // silent, returns at once
+    }
+
+    void twipsFollowTheLogicalResolution() {
+        QCOMPARE(twipsToPixels(1440, 96), 96);
+        QCOMPARE(pixelsToTwips(96, 96), 1440);
+        QCOMPARE(twipsToPixels(720, 120), 60);
+        QCOMPARE(pixelsToTwips(10, 0), 0);
+    }
+};
+
+QTEST_MAIN(QtServicesTest)
+#include "qt_services_test.moc"
