@@ -5,6 +5,7 @@
 #include "tessaly/generator/applet_generator.h"
 
 #include "platform/paths.h"
+#include "platform/program_home.h"
 
 namespace tessaly {
 
@@ -29,7 +30,7 @@ int compile(const CommandLine& line, std::ostream& out, std::ostream& err) {
 } // namespace
 
 std::string programDirectoryFor(const CommandLine& line) {
-    return line.home.empty() ? platform::executableDirectory() : line.home;
+    return platform::resolveProgramHome("tessaly", line.home, platform::executableDirectory()).path;
 }
 
 int runBatchCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {

@@ -30,16 +30,8 @@ std::string previewFileBytes(std::string_view fragment) {
     return std::string(fragment) + "\r\n";
 }
 
-std::string showFileTopic(std::string_view application) {
-    return std::string(application) + "|WWW_ShowFile";
-}
-
 std::string showFileItem(std::string_view previewFile) {
     return std::string(previewFile) + ",text/html,-1,";
-}
-
-std::string activateTopic(std::string_view application) {
-    return std::string(application) + "|WWW_Activate";
 }
 
 std::string activateItem(std::string_view showFileReply) {

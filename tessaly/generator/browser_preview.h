@@ -32,9 +32,10 @@ std::string previewFilePath(std::string_view defaultDirectory);
 std::string previewFileBytes(std::string_view fragment);
 
 // DDE topics and items of the conversation with a running browser.
-std::string showFileTopic(std::string_view application);
+inline constexpr std::string_view kShowFileTopic = "WWW_ShowFile";
+inline constexpr std::string_view kActivateTopic = "WWW_Activate";
+// The file, its type, -1 for "any window" and an empty URL.
 std::string showFileItem(std::string_view previewFile);
-std::string activateTopic(std::string_view application);
 // The item that brings the window forward; the window number is the character code of
 // the first character of the browser's reply to WWW_ShowFile, empty when it sent nothing.
 std::string activateItem(std::string_view showFileReply);

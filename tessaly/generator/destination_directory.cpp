@@ -21,7 +21,8 @@ std::string_view derive(std::string_view p) {
     for (std::size_t i = 0; i + 1 < p.size(); ++i)
         if (platform::isPathSeparator(p[i]) && p[i + 1] == '*')
             return p.substr(0, i);
-    return p.substr(0, lastSeparator);
+    // A file in the root keeps the root rather than becoming an empty text.
+    return p.substr(0, lastSeparator == 0 ? 1 : lastSeparator);
 }
 } // namespace
 

@@ -136,5 +136,6 @@ TEST_F(GeneratorTest, DestinationDirectoryRule) {
     EXPECT_EQ(destinationDirectory("web"), "");
     EXPECT_EQ(destinationDirectory(""), "");
     EXPECT_EQ(destinationDirectory("/"), "/");
+    EXPECT_EQ(destinationDirectory("/ignoreme.txt"), "/");
     EXPECT_EQ(destinationFile("", "a.class"), "a.class");
 }

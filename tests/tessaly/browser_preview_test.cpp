@@ -24,9 +24,7 @@ TEST(BrowserPreview, DdeNamesAndItems) {
     EXPECT_EQ(ddeApplicationName("C:\\Program\\netscape.exe"), "netscape");
     EXPECT_EQ(ddeApplicationName("C:\\Web\\browse.v2.exe"), "browse");
     EXPECT_EQ(ddeApplicationName("/usr/bin/firefox"), "firefox");
-    EXPECT_EQ(showFileTopic("netscape"), "netscape|WWW_ShowFile");
     EXPECT_EQ(showFileItem("C:\\Web\\~tsly.htm"), "C:\\Web\\~tsly.htm,text/html,-1,");
-    EXPECT_EQ(activateTopic("netscape"), "netscape|WWW_Activate");
     EXPECT_EQ(activateItem("\x07rest"), "7,0");
     EXPECT_EQ(activateItem("A"), "65,0");
     EXPECT_EQ(activateItem("\xff"), "255,0");
