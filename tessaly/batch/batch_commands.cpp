@@ -1,9 +1,11 @@
 #include "batch_commands.h"
 
+#include "tessaly/document/bookmark_import.h"
 #include "tessaly/document/document_file.h"
 #include "tessaly/document/options_file.h"
 #include "tessaly/generator/applet_generator.h"
 
+#include "platform/file_ops.h"
 #include "platform/paths.h"
 #include "platform/program_home.h"
 
@@ -27,6 +29,25 @@ int compile(const CommandLine& line, std::ostream& out, std::ostream& err) {
     out.flush();
     return out ? kExitOk : kExitFailed;
 }
+int import(const CommandLine& line, std::ostream& err) {
+    const BookmarkFile file = readBookmarkFile(line.bookmarks);
+    if (!file.bytes) {
+        err << file.error << '\n';
+        return kExitFailed;
+    }
+    Document document;
+    if (platform::fileExists(line.document))
+        document = openDocument(line.document);
+    else
+        document.properties = AppletProperties::initial();
+    importBookmarks(*file.bytes, line.target, document.links);
+    const platform::WriteResult saved = saveDocument(line.document, document);
+    if (!saved) {
+        err << saved.error << '\n';
+        return kExitFailed;
+    }
+    return kExitOk;
+}
 } // namespace
 
 std::string programDirectoryFor(const CommandLine& line) {
@@ -44,6 +65,8 @@ int runBatchCommand(const CommandLine& line, std::ostream& out, std::ostream& er
         return kExitOk;
     case CommandLine::Verb::Compile:
         return compile(line, out, err);
+    case CommandLine::Verb::Import:
+        return import(line, err);
     case CommandLine::Verb::Window:
         break;
     }
