@@ -1,5 +1,5 @@
 #include "tessaly/batch/batch_commands.h"
-#include "tessaly/ui/main_window.h"
+#include "tessaly/ui/start_up.h"
 
 #include "platform/qt/dde_client.h"
 #include "platform/qt/help_viewer.h"
@@ -27,9 +27,8 @@ int runWindow(int argc, char* argv[], const tessaly::CommandLine& line) {
     platform::SystemPause pause;
     const tessaly::Services services{prompts, starter, dde, help, sound, pause,
                                      QString::fromLocal8Bit(tessaly::programDirectoryFor(line))};
-    tessaly::MainWindow window(services);
-    window.loadOptions();
-    window.show();
+    tessaly::StartUp startUp(services);
+    startUp.run();
     return app.exec();
 }
 

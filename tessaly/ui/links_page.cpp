@@ -1,6 +1,10 @@
 // The Links page: three parallel lists that always move, scroll and select together.
 #include "main_window.h"
 
+#include "add_link_dialog.h"
+#include "import_dialog.h"
+#include "text_bytes.h"
+
 #include "platform/qt/prompts.h"
 
 #include <QGridLayout>
@@ -79,12 +83,9 @@ QWidget* MainWindow::buildLinksPage() {
     connect(Command2, &QPushButton::clicked, this, [this] { moveSelectedLink(+1); });
     connect(VideoSoftElastic4, &QPushButton::clicked, this, &MainWindow::removeSelectedLink);
     connect(VideoSoftElastic1, &QPushButton::clicked, this, &MainWindow::clearLinks);
-    connect(VideoSoftElastic3, &QPushButton::clicked, this, &MainWindow::addLinkRequested);
-    connect(VideoSoftElastic2, &QPushButton::clicked, this, [this] {
-        if (selectedLink() >= 0)
-            emit modifyLinkRequested(selectedLink());
-    });
-    connect(command6, &QPushButton::clicked, this, &MainWindow::importRequested);
+    connect(VideoSoftElastic3, &QPushButton::clicked, this, &MainWindow::openAddLink);
+    connect(VideoSoftElastic2, &QPushButton::clicked, this, &MainWindow::openModifyLink);
+    connect(command6, &QPushButton::clicked, this, &MainWindow::openImport);
 
     // A selection in any list, or a move of the scroll bar, selects that row in all three.
     for (QListWidget* list : {List1, List2, List3}) {
@@ -138,6 +139,52 @@ void MainWindow::replaceLink(int row, const QString& description, const QString&
     List1->item(row)->setText(description);
     List2->item(row)->setText(url);
     List3->item(row)->setText(frame);
+}
+
+void MainWindow::appendLinks(const LinkList& links) {
+    QStringList descriptions, urls, frames;
+    descriptions.reserve(static_cast<qsizetype>(links.size()));
+    urls.reserve(static_cast<qsizetype>(links.size()));
+    frames.reserve(static_cast<qsizetype>(links.size()));
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        descriptions << toText(links.descriptions()[i]);
+        urls << toText(links.urls()[i]);
+        frames << toText(links.frames()[i]);
+    }
+    List1->addItems(descriptions);
+    List2->addItems(urls);
+    List3->addItems(frames);
+    updateScrollRange();
+}
+
+AddLinkDialog* MainWindow::addLinkDialog() const { return addLinkDialog_; }
+ImportDialog* MainWindow::importDialog() const { return importDialog_; }
+
+void MainWindow::openAddLink() {
+    if (!addLinkDialog_)
+        addLinkDialog_ = new AddLinkDialog(*this, services_);
+    addLinkDialog_->prepareAdd();
+    addLinkDialog_->show();
+    addLinkDialog_->raise();
+}
+
+void MainWindow::openModifyLink() {
+    const int row = selectedLink();
+    if (row < 0)
+        return;
+    if (!addLinkDialog_)
+        addLinkDialog_ = new AddLinkDialog(*this, services_);
+    addLinkDialog_->prepareModify(List1->item(row)->text(), List2->item(row)->text(),
+                                  List3->item(row)->text());
+    addLinkDialog_->show();
+    addLinkDialog_->raise();
+}
+
+void MainWindow::openImport() {
+    if (!importDialog_)
+        importDialog_ = new ImportDialog(*this, services_);
+    importDialog_->show();
+    importDialog_->raise();
 }
 
 void MainWindow::moveSelectedLink(int offset) {

@@ -109,6 +109,7 @@ void MainWindow::buildButtonRow(QHBoxLayout* row) {
     for (QPushButton* b : {SSCommand2, SSCommand3, SSCommand4, SSCommand13, SSCommand5, SSCommand6, SSCommand7})
         row->addWidget(b);
     row->addStretch(1);
+    row->addWidget(buildMascot());
     for (QPushButton* b : {SSCommand3, SSCommand4, SSCommand13, SSCommand5, SSCommand6, SSCommand7})
         watchForTip(b);
 

@@ -4,6 +4,7 @@
 
 #include "tessaly/document/document_file.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QCheckBox;
@@ -20,8 +21,11 @@ class QTimer;
 
 namespace tessaly {
 
+class AddLinkDialog;
+class BoardPuzzle;
 class BrowserChooser;
 class ButtonMaker;
+class ImportDialog;
 
 // The main window. Its controls are the document: the three link lists and the property
 // boxes hold what Open, Save, Compile and Preview work on, and the Options page holds the
@@ -49,6 +53,20 @@ public:
     void selectLink(int row);
     void appendLink(const QString& description, const QString& url, const QString& frame);
     void replaceLink(int row, const QString& description, const QString& url, const QString& frame);
+    void appendLinks(const LinkList& links);
+
+    // The secondary windows, each made on first use and made afresh after its close box
+    // unloaded it; null while not loaded.
+    AddLinkDialog* addLinkDialog() const;
+    ImportDialog* importDialog() const;
+    BoardPuzzle* boardPuzzle() const;
+    void openAddLink();
+    void openModifyLink();
+    void openImport();
+    void openBoardPuzzle();
+
+    // One run of the mascot's animation with its sounds (a tick of Timer3).
+    void animateMascot();
 
     // Button row
     QPushButton* SSCommand2 = nullptr;  // New
@@ -61,6 +79,12 @@ public:
     QStackedWidget* tabArea = nullptr;  // the tab control, or the button maker in its place
     QTabWidget* SSTab1 = nullptr;
     QLabel* Label29 = nullptr; // tool tip
+    QLabel* Picture3 = nullptr;  // the mascot's place; Shift + right button opens the puzzle
+    QLabel* Picture10 = nullptr; // mascot poses
+    QLabel* Picture11 = nullptr;
+    QLabel* Picture12 = nullptr;
+    QLabel* Picture13 = nullptr;
+    QTimer* Timer3 = nullptr;    // wakes the mascot once a minute
     QTimer* Timer1 = nullptr;  // hides the tool tip
     ButtonMaker* buttonMaker = nullptr;
     BrowserChooser* browserChooser = nullptr;
@@ -111,10 +135,6 @@ public:
     QLabel* Label26 = nullptr;
 
 signals:
-    // The add-link dialog and the bookmark import open from here.
-    void addLinkRequested();
-    void modifyLinkRequested(int row);
-    void importRequested();
     // Check3 was clicked: the mascot sleeps while it is ticked.
     void silencePelfinChanged(bool silenced);
 
@@ -127,6 +147,8 @@ private:
     QWidget* buildPropertiesPage();
     QWidget* buildOptionsPage();
     void buildButtonRow(QHBoxLayout* row);
+    QWidget* buildMascot();
+    QString programFile(const char* name) const;
     void centreOnScreen();
 
     // Links page
@@ -170,6 +192,10 @@ private:
 
     Services services_;
     bool syncing_ = false;
+    bool mascotBusy_ = false;
+    QPointer<AddLinkDialog> addLinkDialog_;
+    QPointer<ImportDialog> importDialog_;
+    QPointer<BoardPuzzle> boardPuzzle_;
 };
 
 } // namespace tessaly

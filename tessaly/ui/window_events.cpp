@@ -1,11 +1,13 @@
-// Tool tips of the button row: shown in Label29 under the button for three seconds, only
-// when "Show Tooltips" is ticked.
+// Events the main window watches on its controls: hovering over the button row (tool tips in
+// Label29 for three seconds, only when "Show Tooltips" is ticked), leaving the default
+// directory box, clicks on the colour swatches, and Shift + right button on the mascot.
 #include "main_window.h"
 
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -32,6 +34,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         showTip(button->property("tag").toString(), left);
     } else if (watched == Text7 && event->type() == QEvent::FocusOut) {
         defaultDirectoryLeft();
+    } else if (watched == Picture3 && event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton && (mouse->modifiers() & Qt::ShiftModifier))
+            openBoardPuzzle();
     } else if ((watched == Picture4 || watched == Picture5) && event->type() == QEvent::MouseButtonRelease) {
         if (static_cast<QWidget*>(watched)->isEnabled())
             pickColour(watched == Picture4 ? Text13 : Text1);
