@@ -10,6 +10,7 @@
 #include "platform/qt/prompts.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -201,6 +202,12 @@ void MainWindow::showProperties(const AppletProperties& p) {
 }
 
 void MainWindow::message(const QString& text) { services_.prompts.message(this, text); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the program at once, dialogs and all; nothing is asked.
+    event->accept();
+    QCoreApplication::quit();
+}
 
 void MainWindow::showButtonMaker(bool show) {
     tabArea->setCurrentWidget(show ? static_cast<QWidget*>(buttonMaker) : SSTab1);

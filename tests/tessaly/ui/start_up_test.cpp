@@ -1,6 +1,7 @@
 // Start-up with the splash, the mascot, Quit, and the board puzzle.
 #include "window_fixture.h"
 
+#include "tessaly/ui/add_link_dialog.h"
 #include "tessaly/ui/board_puzzle.h"
 #include "tessaly/ui/splash_window.h"
 #include "tessaly/ui/start_up.h"
@@ -135,6 +136,18 @@ private slots:
         watchdog.start(5000);
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!timedOut);
+        QVERIFY(f.prompts.messages.empty());
+    }
+
+    void closingTheMainWindowEndsTheProgramWithItsDialogs() {
+        WindowFixture f;
+        f.window->show();
+        QTest::mouseClick(f.window->VideoSoftElastic3, Qt::LeftButton);
+        QVERIFY(f.window->addLinkDialog()->isVisible());
+        QTimer::singleShot(0, f.window.get(), [&] { f.window->close(); });
+        QObject watchdog; // fails the test if closing does not end the program
+        QTimer::singleShot(5000, &watchdog, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(f.prompts.messages.empty());
     }
 

@@ -193,6 +193,26 @@ private slots:
         QVERIFY(f.prompts.messages.empty());
     }
 
+    void previewSaysSoWhenItsPageCannotBeWritten() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        f.addLinks(2);
+        const QString browser = f.homeFile("browse.exe");
+        TempDir::write(browser.toStdString(), "");
+        w.Text8->setText(browser);
+        const std::string folder = f.home.file("locked");
+        std::filesystem::create_directory(folder);
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        w.Text7->setText(QString::fromStdString(folder));
+        QTest::mouseClick(w.SSCommand1, Qt::LeftButton);
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+        QCOMPARE(f.prompts.messages.size(), std::size_t(1));
+        QVERIFY(f.prompts.messages[0].text.startsWith(
+            QStringLiteral("The preview page %1/~tsly.htm could not be written.").arg(QString::fromStdString(folder))));
+        QVERIFY(f.starter.starts.empty());
+        QVERIFY(f.dde.requests.empty());
+    }
+
     void previewTalksToARunningBrowser() {
         WindowFixture f;
         MainWindow& w = *f.window;
