@@ -57,11 +57,12 @@ bool directoryExists(std::string_view path) {
 std::optional<std::string> readFile(std::string_view path) {
     if (path.empty())
         return std::nullopt;
-    const int fd = ::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC);
+    // Only regular files: a pipe or device would block or never end.
+    const int fd = ::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return std::nullopt;
     }

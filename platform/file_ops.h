@@ -19,7 +19,7 @@ struct WriteResult {
 bool fileExists(std::string_view path);
 bool directoryExists(std::string_view path);
 
-// The whole file, or nullopt when it is missing or cannot be read.
+// The whole file, or nullopt when it is missing, cannot be read or is not a regular file.
 std::optional<std::string> readFile(std::string_view path);
 
 // Replaces the file's content so that a crash leaves either the old or the new file: the new

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
+    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl1-mesa-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     default-jdk-headless
 )

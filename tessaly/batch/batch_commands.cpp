@@ -1,9 +1,9 @@
 #include "batch_commands.h"
 
-#include "tessaly/document/bookmark_import.h"
 #include "tessaly/document/document_file.h"
 #include "tessaly/document/options_file.h"
 #include "tessaly/generator/applet_generator.h"
+#include "tessaly/import/bookmark_import.h"
 
 #include "platform/file_ops.h"
 #include "platform/paths.h"
@@ -30,9 +30,9 @@ int compile(const CommandLine& line, std::ostream& out, std::ostream& err) {
     return out ? kExitOk : kExitFailed;
 }
 int import(const CommandLine& line, std::ostream& err) {
-    const BookmarkFile file = readBookmarkFile(line.bookmarks);
-    if (!file.bytes) {
-        err << file.error << '\n';
+    const BookmarkImport imported = importBookmarkFile(line.bookmarks, line.target);
+    if (imported.outcome != BookmarkImport::Outcome::Imported) {
+        err << bookmarkImportFailure(imported, line.bookmarks) << '\n';
         return kExitFailed;
     }
     Document document;
@@ -40,7 +40,8 @@ int import(const CommandLine& line, std::ostream& err) {
         document = openDocument(line.document);
     else
         document.properties = AppletProperties::initial();
-    importBookmarks(*file.bytes, line.target, document.links);
+    for (const ImportedLink& link : imported.links)
+        document.links.append(link.description, link.url, link.frame);
     const platform::WriteResult saved = saveDocument(line.document, document);
     if (!saved) {
         err << saved.error << '\n';

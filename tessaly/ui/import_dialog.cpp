@@ -5,7 +5,7 @@
 #include "main_window.h"
 #include "text_bytes.h"
 
-#include "tessaly/document/bookmark_import.h"
+#include "tessaly/import/bookmark_import.h"
 
 #include "platform/qt/help_viewer.h"
 #include "platform/qt/prompts.h"
@@ -88,15 +88,13 @@ void ImportDialog::chooseFile() {
 }
 
 void ImportDialog::runImport() {
-    const BookmarkFile file = readBookmarkFile(toBytes(Text1->text()));
-    if (!file.bytes) {
-        services_.prompts.message(this, toText(file.error));
+    const std::string path = toBytes(Text1->text());
+    const BookmarkImport imported = importBookmarkFile(path, toBytes(Combo1->currentText()));
+    if (imported.outcome != BookmarkImport::Outcome::Imported) {
+        services_.prompts.message(this, toText(bookmarkImportFailure(imported, path)));
         return;
     }
-    LinkList links;
-    importBookmarks(*file.bytes, toBytes(Combo1->currentText()), links);
-    // One pass into the lists, with their updates held back, so a large export is quick.
-    main_.appendLinks(links);
+    main_.appendLinks(imported.links);
     if (main_.linkCount() > 0)
         main_.selectLink(0);
     hide();

@@ -141,15 +141,15 @@ void MainWindow::replaceLink(int row, const QString& description, const QString&
     List3->item(row)->setText(frame);
 }
 
-void MainWindow::appendLinks(const LinkList& links) {
+void MainWindow::appendLinks(const std::vector<ImportedLink>& links) {
     QStringList descriptions, urls, frames;
     descriptions.reserve(static_cast<qsizetype>(links.size()));
     urls.reserve(static_cast<qsizetype>(links.size()));
     frames.reserve(static_cast<qsizetype>(links.size()));
-    for (std::size_t i = 0; i < links.size(); ++i) {
-        descriptions << toText(links.descriptions()[i]);
-        urls << toText(links.urls()[i]);
-        frames << toText(links.frames()[i]);
+    for (const ImportedLink& link : links) {
+        descriptions << toText(link.description);
+        urls << toText(link.url);
+        frames << toText(link.frame);
     }
     List1->addItems(descriptions);
     List2->addItems(urls);

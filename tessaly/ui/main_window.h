@@ -3,6 +3,7 @@
 #include "services.h"
 
 #include "tessaly/document/document_file.h"
+#include "tessaly/import/bookmark_import.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -22,7 +23,7 @@ class QTimer;
 namespace tessaly {
 
 class AddLinkDialog;
-class BoardPuzzle;
+class BoardPuzzleWindow;
 class BrowserChooser;
 class ButtonMaker;
 class ImportDialog;
@@ -53,13 +54,14 @@ public:
     void selectLink(int row);
     void appendLink(const QString& description, const QString& url, const QString& frame);
     void replaceLink(int row, const QString& description, const QString& url, const QString& frame);
-    void appendLinks(const LinkList& links);
+    // Many rows at once (an import), in one pass into each list.
+    void appendLinks(const std::vector<ImportedLink>& links);
 
     // The secondary windows, each made on first use and made afresh after its close box
     // unloaded it; null while not loaded.
     AddLinkDialog* addLinkDialog() const;
     ImportDialog* importDialog() const;
-    BoardPuzzle* boardPuzzle() const;
+    BoardPuzzleWindow* boardPuzzle() const;
     void openAddLink();
     void openModifyLink();
     void openImport();
@@ -196,7 +198,7 @@ private:
     bool mascotBusy_ = false;
     QPointer<AddLinkDialog> addLinkDialog_;
     QPointer<ImportDialog> importDialog_;
-    QPointer<BoardPuzzle> boardPuzzle_;
+    QPointer<BoardPuzzleWindow> boardPuzzle_;
 };
 
 } // namespace tessaly

@@ -2,7 +2,7 @@
 // Pelfin" is ticked. Shift and the right mouse button on it open the board puzzle.
 #include "main_window.h"
 
-#include "board_puzzle.h"
+#include "board_puzzle_window.h"
 #include "mascot_pictures.h"
 
 #include "platform/paths.h"
@@ -85,11 +85,11 @@ void MainWindow::animateMascot() {
     mascotBusy_ = false;
 }
 
-BoardPuzzle* MainWindow::boardPuzzle() const { return boardPuzzle_; }
+BoardPuzzleWindow* MainWindow::boardPuzzle() const { return boardPuzzle_; }
 
 void MainWindow::openBoardPuzzle() {
     if (!boardPuzzle_)
-        boardPuzzle_ = new BoardPuzzle(services_.prompts, this);
+        boardPuzzle_ = new BoardPuzzleWindow(services_.prompts, this);
     boardPuzzle_->show();
     boardPuzzle_->raise();
 }

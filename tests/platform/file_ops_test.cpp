@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 using namespace platform;
 
@@ -29,6 +30,17 @@ TEST(FileProbe, EmptyPathAndFoldersAreNotFiles) {
     EXPECT_TRUE(fileExists(dir.file("f")));
     EXPECT_TRUE(directoryExists(dir.path()));
     EXPECT_FALSE(directoryExists(""));
+}
+
+TEST(FileRead, ReadsRegularFilesOnlySoPipesAndDevicesCannotHang) {
+    TempDir dir;
+    TempDir::write(dir.file("f"), std::string("a\0b", 3));
+    EXPECT_EQ(readFile(dir.file("f")), std::string("a\0b", 3));
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    EXPECT_EQ(readFile(dir.file("pipe")), std::nullopt);
+    EXPECT_EQ(readFile("/dev/zero"), std::nullopt);
+    EXPECT_EQ(readFile(dir.path()), std::nullopt);
+    EXPECT_EQ(readFile(dir.file("missing")), std::nullopt);
 }
 
 TEST(FileCopy, OverwritesAndReportsFailure) {

@@ -2,7 +2,7 @@
 #include "window_fixture.h"
 
 #include "tessaly/ui/add_link_dialog.h"
-#include "tessaly/ui/board_puzzle.h"
+#include "tessaly/ui/board_puzzle_window.h"
 #include "tessaly/ui/splash_window.h"
 #include "tessaly/ui/start_up.h"
 
@@ -163,7 +163,7 @@ private slots:
 
     void puzzleFirstMoveIllegalClickAndEarlyEnd() {
         WindowFixture f;
-        tessaly::BoardPuzzle puzzle(f.prompts);
+        tessaly::BoardPuzzleWindow puzzle(f.prompts);
         const auto click = [&](int n) {
             QTest::mouseClick(puzzle.Text1[static_cast<std::size_t>(n)], Qt::LeftButton);
         };
@@ -192,7 +192,7 @@ private slots:
 
     void puzzleFullTourWins() {
         WindowFixture f;
-        tessaly::BoardPuzzle puzzle(f.prompts);
+        tessaly::BoardPuzzleWindow puzzle(f.prompts);
         for (int n : kTour)
             QTest::mouseClick(puzzle.Text1[static_cast<std::size_t>(n)], Qt::LeftButton);
         QCOMPARE(f.prompts.messageTexts(), QStringList{QStringLiteral("Congratulations, you won!")});

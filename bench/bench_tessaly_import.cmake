@@ -1,0 +1,2 @@
+add_executable(bench_tessaly_import ${CMAKE_CURRENT_SOURCE_DIR}/bench_tessaly_import.cpp)
+target_link_libraries(bench_tessaly_import PRIVATE tessaly_import benchmark::benchmark benchmark::benchmark_main)
