@@ -26,13 +26,16 @@ namespace {
 constexpr int kBookmarks = 50000;
 
 std::string browserExport() {
-    std::string out = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks</H1>\n<DL><p>\n";
+    std::string out =
+        "<!DOCTYPE "
+        "NETSCAPE-Bookmark-file-1>\n<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks</H1>\n<DL><p>\n";
     for (int i = 0; i < kBookmarks; ++i) {
         if (i % 100 == 0)
             out += "    <DT><H3 ADD_DATE=\"1600000000\" LAST_MODIFIED=\"1600000001\">Folder " +
                    std::to_string(i / 100) + "</H3>\n    <DL><p>\n";
         out += "        <DT><A HREF=\"https://www.example.com/section/page" + std::to_string(i) +
-               ".html\" ADD_DATE=\"1600000000\" ICON=\"data:image/png;base64,iVBORw0KGgo\">Bookmark number " +
+               ".html\" ADD_DATE=\"1600000000\" "
+               "ICON=\"data:image/png;base64,iVBORw0KGgo\">Bookmark number " +
                std::to_string(i) + "</A>\n";
         if (i % 100 == 99)
             out += "    </DL><p>\n";

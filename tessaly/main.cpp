@@ -25,7 +25,12 @@ int runWindow(int argc, char* argv[], const tessaly::CommandLine& line) {
     platform::QtHelpViewer help;
     platform::QtSoundPlayer sound;
     platform::SystemPause pause;
-    const tessaly::Services services{prompts, starter, dde, help, sound, pause,
+    const tessaly::Services services{prompts,
+                                     starter,
+                                     dde,
+                                     help,
+                                     sound,
+                                     pause,
                                      QString::fromLocal8Bit(tessaly::programDirectoryFor(line))};
     tessaly::StartUp startUp(services);
     startUp.run();

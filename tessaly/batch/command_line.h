@@ -10,12 +10,12 @@ namespace tessaly {
 struct CommandLine {
     enum class Verb { Window, Help, Compile, Import };
     Verb verb = Verb::Window;
-    std::string home;     // --home DIR: the program directory to use
+    std::string home;             // --home DIR: the program directory to use
     std::string document;         // --compile DOC, --save DOC
     std::string bookmarks;        // --import FILE
     std::string target = "_self"; // --target NAME
     std::string save;             // --save DOC as given
-    std::string error;    // set when the arguments make no sense
+    std::string error;            // set when the arguments make no sense
 };
 
 // Arguments without the program name.

@@ -12,9 +12,15 @@ constexpr std::string_view kLinkSection = "Link";
 constexpr std::string_view kPropertiesSection = "Properties";
 } // namespace
 
-std::string linkDescriptionKey(std::size_t i) { return "Link Desc " + std::to_string(i); }
-std::string linkUrlKey(std::size_t i) { return "Link URL " + std::to_string(i); }
-std::string linkFrameKey(std::size_t i) { return "Link Frame " + std::to_string(i); }
+std::string linkDescriptionKey(std::size_t i) {
+    return "Link Desc " + std::to_string(i);
+}
+std::string linkUrlKey(std::size_t i) {
+    return "Link URL " + std::to_string(i);
+}
+std::string linkFrameKey(std::size_t i) {
+    return "Link Frame " + std::to_string(i);
+}
 
 std::string documentBytes(const Document& document) {
     // Built as profile text, key by key, so the file is exactly what the profile writer
@@ -22,12 +28,14 @@ std::string documentBytes(const Document& document) {
     platform::ProfileText text;
     const LinkList& links = document.links;
     for (std::size_t i = 0; i < links.size(); ++i) {
-        text.setValue(kLinkSection, linkDescriptionKey(i), storedProfileValue(links.descriptions()[i]));
+        text.setValue(kLinkSection, linkDescriptionKey(i),
+                      storedProfileValue(links.descriptions()[i]));
         text.setValue(kLinkSection, linkUrlKey(i), storedProfileValue(links.urls()[i]));
         text.setValue(kLinkSection, linkFrameKey(i), storedProfileValue(links.frames()[i]));
     }
     for (const PropertyInfo& info : kProperties)
-        text.setValue(kPropertiesSection, info.key, storedProfileValue(document.properties[info.property]));
+        text.setValue(kPropertiesSection, info.key,
+                      storedProfileValue(document.properties[info.property]));
     return text.bytes();
 }
 

@@ -44,7 +44,8 @@ platform::WriteResult writeSwitch(std::string_view optionsFile, OptionSwitch opt
     return WriteProfileValue(kGeneral, infoOf(option).key, on ? "Yes" : "No");
 }
 
-platform::WriteResult writeDefaultDirectory(std::string_view optionsFile, std::string_view directory) {
+platform::WriteResult writeDefaultDirectory(std::string_view optionsFile,
+                                            std::string_view directory) {
     setCurrentProfileFile(std::string(optionsFile));
     return WriteProfileValue(kFileLocation, kDefaultDirectory, directory);
 }

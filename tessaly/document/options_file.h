@@ -14,7 +14,12 @@ inline constexpr std::string_view kOptionsFileName = "Tessaly.ini";
 std::string optionsFilePath(std::string_view programDirectory);
 
 // The four switches of the Options tab, in the order they are loaded.
-enum class OptionSwitch { ChooseBrowserBeforePreview, ShowTooltips, SilencePelfin, FreezeSplashScreen };
+enum class OptionSwitch {
+    ChooseBrowserBeforePreview,
+    ShowTooltips,
+    SilencePelfin,
+    FreezeSplashScreen
+};
 struct SwitchInfo {
     OptionSwitch option;
     const char* key;     // in section "General"
@@ -42,7 +47,8 @@ struct Options {
 // ignores it, as an option that cannot be stored simply stays changed on screen.
 Options loadOptions(std::string_view optionsFile);
 platform::WriteResult writeSwitch(std::string_view optionsFile, OptionSwitch option, bool on);
-platform::WriteResult writeDefaultDirectory(std::string_view optionsFile, std::string_view directory);
+platform::WriteResult writeDefaultDirectory(std::string_view optionsFile,
+                                            std::string_view directory);
 platform::WriteResult writeDefaultBrowser(std::string_view optionsFile, std::string_view browser);
 
 } // namespace tessaly

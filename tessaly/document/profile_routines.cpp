@@ -14,9 +14,13 @@ std::string& currentFile() {
 }
 } // namespace
 
-void setCurrentProfileFile(std::string path) { currentFile() = std::move(path); }
+void setCurrentProfileFile(std::string path) {
+    currentFile() = std::move(path);
+}
 
-const std::string& currentProfileFile() { return currentFile(); }
+const std::string& currentProfileFile() {
+    return currentFile();
+}
 
 std::string storedProfileValue(std::string_view value) {
     std::string flat(value);

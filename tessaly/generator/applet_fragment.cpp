@@ -28,7 +28,8 @@ void appendEscaped(std::string& out, std::string_view text) {
     }
 }
 
-void appendJoined(std::string& out, const std::vector<std::string>& items, std::string_view separator) {
+void appendJoined(std::string& out, const std::vector<std::string>& items,
+                  std::string_view separator) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (i > 0)
             out += separator;

@@ -24,8 +24,8 @@ GenerateResult Generate(Document& document, const GeneratorPlaces& places) {
     // the code is still worth having.
     const std::string& sound = document.properties[Property::Sound];
     if (!sound.empty())
-        platform::copyFile(sound, destinationFile(places.defaultDirectory,
-                                                  platform::fileNameFromPath(sound)));
+        platform::copyFile(
+            sound, destinationFile(places.defaultDirectory, platform::fileNameFromPath(sound)));
     const std::string destination = destinationDirectory(places.defaultDirectory);
     for (std::string_view name : kClassFileCopies)
         platform::copyFile(platform::joinPath(places.programDirectory, name),

@@ -13,7 +13,7 @@ namespace tessaly {
 // once). The scroll-list applet is asked for as "MultiList", so its file carries that
 // spelling for web servers that match names by case.
 inline constexpr std::array<std::string_view, 12> kClassFileCopies{
-    "MultiList.class", "myfont.class",      "mylist.class", "createcolor.class",
+    "MultiList.class", "myfont.class",      "mylist.class",      "createcolor.class",
     "multdesc.class",  "myfont.class",      "createcolor.class", "framer.class",
     "myfont.class",    "createcolor.class", "framer_list.class", "mylist.class"};
 
@@ -21,7 +21,8 @@ inline constexpr std::array<std::string_view, 12> kClassFileCopies{
 inline constexpr std::string_view kTooFewLinksMessage =
     "Sorry, no bookmarks, no tessaly. Please add\ntwo or more bookmarks to the list.";
 inline constexpr std::string_view kCodePlacedMessage =
-    "Code for your applet has been placed in the Clipboard. Use the Paste function in your editor to\n"
+    "Code for your applet has been placed in the Clipboard. Use the Paste function in your editor "
+    "to\n"
     "add this code to your HTML document. Make sure you have a copy of the class file in the\n"
     "same directory as your HTML document.";
 inline constexpr std::string_view kUnknownLinkTypeMessage =

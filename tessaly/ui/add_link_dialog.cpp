@@ -27,7 +27,8 @@ AddLinkDialog::AddLinkDialog(MainWindow& main, const Services& services)
     setWindowTitle(QStringLiteral("Tessaly - Add"));
     auto* grid = new QGridLayout(this);
 
-    Label1 = new QLabel(QStringLiteral("Insert a description and a simple URL (hypertext link)."), this);
+    Label1 =
+        new QLabel(QStringLiteral("Insert a description and a simple URL (hypertext link)."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     grid->addWidget(Label1, 0, 0, 1, 3);
 
@@ -87,7 +88,8 @@ void AddLinkDialog::prepareAdd() {
     Combo1->setEditText(QString());
 }
 
-void AddLinkDialog::prepareModify(const QString& description, const QString& url, const QString& frame) {
+void AddLinkDialog::prepareModify(const QString& description, const QString& url,
+                                  const QString& frame) {
     Text2->setText(description);
     Text1->setText(url);
     Combo1->setEditText(frame);
@@ -95,7 +97,9 @@ void AddLinkDialog::prepareModify(const QString& description, const QString& url
     Command1->setText(QStringLiteral("&Update"));
 }
 
-bool AddLinkDialog::isAddMode() const { return Command1->text() == QStringLiteral("&Add"); }
+bool AddLinkDialog::isAddMode() const {
+    return Command1->text() == QStringLiteral("&Add");
+}
 
 void AddLinkDialog::enterValues() {
     const QString description = Text2->text();
@@ -150,6 +154,8 @@ void AddLinkDialog::closeEvent(QCloseEvent* event) {
     deleteLater();
 }
 
-void AddLinkDialog::showHelp() { services_.help.showTopic(main_.helpFile(), kAddLinkHelpTopic); }
+void AddLinkDialog::showHelp() {
+    services_.help.showTopic(main_.helpFile(), kAddLinkHelpTopic);
+}
 
 } // namespace tessaly

@@ -29,8 +29,8 @@ public:
     QLabel* Label1 = nullptr;
     QLineEdit* Text1 = nullptr; // URL
     FolderPicture* Picture1 = nullptr;
-    QLineEdit* Text2 = nullptr; // description
-    QComboBox* Combo1 = nullptr; // frame target
+    QLineEdit* Text2 = nullptr;      // description
+    QComboBox* Combo1 = nullptr;     // frame target
     QPushButton* Command1 = nullptr; // Add / Update
     QPushButton* Command2 = nullptr; // Close
     QPushButton* Command3 = nullptr; // Help

@@ -37,7 +37,8 @@ BoardPuzzleWindow::BoardPuzzleWindow(platform::Prompts& prompts, QWidget* parent
     }
     Command1 = new QPushButton(QStringLiteral("Restart"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    grid->addWidget(Command1, 1 + BoardPuzzle::kSquares / BoardPuzzle::kColumns, 0, 1, BoardPuzzle::kColumns);
+    grid->addWidget(Command1, 1 + BoardPuzzle::kSquares / BoardPuzzle::kColumns, 0, 1,
+                    BoardPuzzle::kColumns);
     connect(Command1, &QPushButton::clicked, this, &BoardPuzzleWindow::restart);
 
     adjustSize();

@@ -32,7 +32,9 @@ BrowserChooser::BrowserChooser(QWidget* parent) : QDialog(parent) {
     resize(420, 240);
 }
 
-void BrowserChooser::setBrowsers(const QStringList& browsers) { browsers_ = browsers; }
+void BrowserChooser::setBrowsers(const QStringList& browsers) {
+    browsers_ = browsers;
+}
 
 std::optional<QString> BrowserChooser::choose(const QString& defaultBrowser) {
     browserList->clear();

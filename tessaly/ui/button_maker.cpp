@@ -152,9 +152,11 @@ QString ButtonMaker::saveImage() {
     if (!name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
         name += QStringLiteral(".png");
     const QString folder = defaultDirectory_ ? defaultDirectory_() : QString();
-    const QString path = toText(destinationFile(destinationDirectory(toBytes(folder)), toBytes(name)));
+    const QString path =
+        toText(destinationFile(destinationDirectory(toBytes(folder)), toBytes(name)));
     if (!renderButtonImage(design()).save(path, "PNG")) {
-        prompts_.message(this, QStringLiteral("The button image could not be saved as %1.").arg(path),
+        prompts_.message(this,
+                         QStringLiteral("The button image could not be saved as %1.").arg(path),
                          platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
         return QString();
     }

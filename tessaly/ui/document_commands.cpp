@@ -26,7 +26,9 @@ platform::FileDialogRequest documentDialog() {
 }
 } // namespace
 
-void MainWindow::newDocument() { message(QStringLiteral("Not implemented")); }
+void MainWindow::newDocument() {
+    message(QStringLiteral("Not implemented"));
+}
 
 void MainWindow::openDocumentFile() {
     const platform::FileDialogResult chosen = services_.prompts.openFile(this, documentDialog());
@@ -82,6 +84,8 @@ void MainWindow::compile() {
         message(toText(kCodePlacedMessage));
 }
 
-void MainWindow::showHelp() { services_.help.showContents(helpFile()); }
+void MainWindow::showHelp() {
+    services_.help.showContents(helpFile());
+}
 
 } // namespace tessaly

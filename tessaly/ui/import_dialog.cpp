@@ -38,9 +38,10 @@ ImportDialog::ImportDialog(MainWindow& main, const Services& services)
     Combo1->addItems({QStringLiteral("_self"), QStringLiteral("_blank"), QStringLiteral("_top")});
     Combo1->setEditText(QStringLiteral("_self"));
     grid->addWidget(Combo1, 0, 1, 1, 2);
-    auto* note = new QLabel(QStringLiteral("Enter or Select the frame name that will be common for each "
-                                           "bookmark. You may change selected bookmarks later."),
-                            this);
+    auto* note =
+        new QLabel(QStringLiteral("Enter or Select the frame name that will be common for each "
+                                  "bookmark. You may change selected bookmarks later."),
+                   this);
     note->setWordWrap(true);
     grid->addWidget(note, 1, 0, 1, 3);
 
@@ -63,9 +64,8 @@ ImportDialog::ImportDialog(MainWindow& main, const Services& services)
     buttons->addWidget(Command2);
     grid->addLayout(buttons, 3, 0, 1, 3);
 
-    connect(Text1, &QLineEdit::textChanged, this, [this](const QString& text) {
-        Command1->setEnabled(!text.isEmpty());
-    });
+    connect(Text1, &QLineEdit::textChanged, this,
+            [this](const QString& text) { Command1->setEnabled(!text.isEmpty()); });
     connect(Command1, &QPushButton::clicked, this, &ImportDialog::runImport);
     connect(Command2, &QPushButton::clicked, this, &QWidget::hide);
     connect(Picture1, &FolderPicture::clicked, this, &ImportDialog::chooseFile);
@@ -79,7 +79,8 @@ ImportDialog::ImportDialog(MainWindow& main, const Services& services)
 
 void ImportDialog::chooseFile() {
     platform::FileDialogRequest request;
-    request.filter = QStringLiteral("HTM files (*.htm)|*.htm|HTML files (*.html)|*.htm|All files (*.htm)|*.*");
+    request.filter =
+        QStringLiteral("HTM files (*.htm)|*.htm|HTML files (*.html)|*.htm|All files (*.htm)|*.*");
     request.filterIndex = 1;
     request.fileName = QStringLiteral("*.htm");
     const platform::FileDialogResult chosen = services_.prompts.openFile(this, request);

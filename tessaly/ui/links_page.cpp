@@ -102,14 +102,18 @@ QWidget* MainWindow::buildLinksPage() {
     return page;
 }
 
-int MainWindow::linkCount() const { return List1->count(); }
+int MainWindow::linkCount() const {
+    return List1->count();
+}
 
 int MainWindow::selectedLink() const {
     const int row = List1->currentRow();
     return row >= 0 && List1->item(row)->isSelected() ? row : -1;
 }
 
-void MainWindow::selectLink(int row) { followSelection(row); }
+void MainWindow::selectLink(int row) {
+    followSelection(row);
+}
 
 void MainWindow::followSelection(int row) {
     if (syncing_ || row < 0 || row >= linkCount())
@@ -123,7 +127,9 @@ void MainWindow::followSelection(int row) {
     syncing_ = false;
 }
 
-void MainWindow::updateScrollRange() { VScroll1->setRange(0, std::max(0, linkCount() - 1)); }
+void MainWindow::updateScrollRange() {
+    VScroll1->setRange(0, std::max(0, linkCount() - 1));
+}
 
 void MainWindow::appendLink(const QString& description, const QString& url, const QString& frame) {
     List1->addItem(description);
@@ -157,8 +163,12 @@ void MainWindow::appendLinks(const std::vector<ImportedLink>& links) {
     updateScrollRange();
 }
 
-AddLinkDialog* MainWindow::addLinkDialog() const { return addLinkDialog_; }
-ImportDialog* MainWindow::importDialog() const { return importDialog_; }
+AddLinkDialog* MainWindow::addLinkDialog() const {
+    return addLinkDialog_;
+}
+ImportDialog* MainWindow::importDialog() const {
+    return importDialog_;
+}
 
 void MainWindow::openAddLink() {
     if (!addLinkDialog_)
@@ -215,9 +225,9 @@ void MainWindow::removeSelectedLink() {
 }
 
 void MainWindow::clearLinks() {
-    const auto answer = services_.prompts.message(this, QStringLiteral("Do you want to clear the whole list?"),
-                                                  platform::MessageButtons::YesNo,
-                                                  platform::MessageIcon::None, QStringLiteral("Tolvane"));
+    const auto answer = services_.prompts.message(
+        this, QStringLiteral("Do you want to clear the whole list?"),
+        platform::MessageButtons::YesNo, platform::MessageIcon::None, QStringLiteral("Tolvane"));
     if (answer != platform::MessageAnswer::Yes)
         return;
     List1->clear();

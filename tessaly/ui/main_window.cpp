@@ -28,7 +28,8 @@
 namespace tessaly {
 
 namespace {
-QPushButton* bigButton(QWidget* parent, const char* name, const QString& caption, const QString& tag) {
+QPushButton* bigButton(QWidget* parent, const char* name, const QString& caption,
+                       const QString& tag) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setProperty("tag", tag);
@@ -69,7 +70,8 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     Label29->setObjectName(QStringLiteral("Label29"));
     Label29->setFont(QFont(QStringLiteral("Arial"), 9));
     Label29->setAutoFillBackground(true);
-    Label29->setStyleSheet(QStringLiteral("background: #ffffe1; border: 1px solid black; padding: 1px 3px;"));
+    Label29->setStyleSheet(
+        QStringLiteral("background: #ffffe1; border: 1px solid black; padding: 1px 3px;"));
     Label29->hide();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -104,10 +106,12 @@ void MainWindow::buildButtonRow(QHBoxLayout* row) {
                             QStringLiteral("Create your own buttons"));
     SSCommand5 = bigButton(this, "SSCommand5", QStringLiteral("&Compile"),
                            QStringLiteral("Put the HTML code in the clipboard"));
-    SSCommand6 = bigButton(this, "SSCommand6", QStringLiteral("&Quit"), QStringLiteral("Quit Tessaly"));
+    SSCommand6 =
+        bigButton(this, "SSCommand6", QStringLiteral("&Quit"), QStringLiteral("Quit Tessaly"));
     SSCommand7 = bigButton(this, "SSCommand7", QStringLiteral("&Help"),
                            QStringLiteral("Get Help on Tessaly"));
-    for (QPushButton* b : {SSCommand2, SSCommand3, SSCommand4, SSCommand13, SSCommand5, SSCommand6, SSCommand7})
+    for (QPushButton* b :
+         {SSCommand2, SSCommand3, SSCommand4, SSCommand13, SSCommand5, SSCommand6, SSCommand7})
         row->addWidget(b);
     row->addStretch(1);
     row->addWidget(buildMascot());
@@ -201,7 +205,9 @@ void MainWindow::showProperties(const AppletProperties& p) {
     applyLinkTypeRule();
 }
 
-void MainWindow::message(const QString& text) { services_.prompts.message(this, text); }
+void MainWindow::message(const QString& text) {
+    services_.prompts.message(this, text);
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the program at once, dialogs and all; nothing is asked.

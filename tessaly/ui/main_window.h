@@ -80,14 +80,14 @@ public:
     QPushButton* SSCommand7 = nullptr;  // Help
     QStackedWidget* tabArea = nullptr;  // the tab control, or the button maker in its place
     QTabWidget* SSTab1 = nullptr;
-    QLabel* Label29 = nullptr; // tool tip
+    QLabel* Label29 = nullptr;   // tool tip
     QLabel* Picture3 = nullptr;  // the mascot's place; Shift + right button opens the puzzle
     QLabel* Picture10 = nullptr; // mascot poses
     QLabel* Picture11 = nullptr;
     QLabel* Picture12 = nullptr;
     QLabel* Picture13 = nullptr;
-    QTimer* Timer3 = nullptr;    // wakes the mascot once a minute
-    QTimer* Timer1 = nullptr;  // hides the tool tip
+    QTimer* Timer3 = nullptr; // wakes the mascot once a minute
+    QTimer* Timer1 = nullptr; // hides the tool tip
     ButtonMaker* buttonMaker = nullptr;
     BrowserChooser* browserChooser = nullptr;
 
@@ -106,22 +106,22 @@ public:
     QLabel* Label23 = nullptr;
 
     // Properties page
-    QComboBox* Combo1 = nullptr; // link type
-    QComboBox* Combo2 = nullptr; // alignment
-    QComboBox* Combo3 = nullptr; // font size
-    QComboBox* Combo4 = nullptr; // font name
-    QComboBox* Combo5 = nullptr; // font style
-    QLineEdit* Text9 = nullptr;  // applet width
-    QLineEdit* Text10 = nullptr; // applet height
-    QLineEdit* Text5 = nullptr;  // list width
-    QLineEdit* Text14 = nullptr; // list height
-    QLineEdit* Text13 = nullptr; // text colour
-    QLabel* Picture4 = nullptr;  // text colour swatch
-    QLineEdit* Text1 = nullptr;  // background colour
-    QLabel* Picture5 = nullptr;  // background colour swatch
-    QLineEdit* Text2 = nullptr;  // sound file
+    QComboBox* Combo1 = nullptr;       // link type
+    QComboBox* Combo2 = nullptr;       // alignment
+    QComboBox* Combo3 = nullptr;       // font size
+    QComboBox* Combo4 = nullptr;       // font name
+    QComboBox* Combo5 = nullptr;       // font style
+    QLineEdit* Text9 = nullptr;        // applet width
+    QLineEdit* Text10 = nullptr;       // applet height
+    QLineEdit* Text5 = nullptr;        // list width
+    QLineEdit* Text14 = nullptr;       // list height
+    QLineEdit* Text13 = nullptr;       // text colour
+    QLabel* Picture4 = nullptr;        // text colour swatch
+    QLineEdit* Text1 = nullptr;        // background colour
+    QLabel* Picture5 = nullptr;        // background colour swatch
+    QLineEdit* Text2 = nullptr;        // sound file
     QPushButton* SSCommand9 = nullptr; // sound file browse
-    QLineEdit* Text6 = nullptr;  // title caption
+    QLineEdit* Text6 = nullptr;        // title caption
     QPushButton* SSCommand1 = nullptr; // Preview
     QLabel* Label25 = nullptr;
 
@@ -132,7 +132,7 @@ public:
     QCheckBox* Check4 = nullptr; // freeze splash screen
     QLineEdit* Text8 = nullptr;  // default browser
     QPushButton* browseBrowserButton = nullptr;
-    QLineEdit* Text7 = nullptr;  // default directory
+    QLineEdit* Text7 = nullptr; // default directory
     QPushButton* browseDirectoryButton = nullptr;
     QLabel* Label26 = nullptr;
 

@@ -55,7 +55,8 @@ QWidget* MainWindow::buildMascot() {
 }
 
 QString MainWindow::programFile(const char* name) const {
-    return QString::fromLocal8Bit(platform::joinPath(services_.programDirectory.toLocal8Bit().toStdString(), name));
+    return QString::fromLocal8Bit(
+        platform::joinPath(services_.programDirectory.toLocal8Bit().toStdString(), name));
 }
 
 void MainWindow::animateMascot() {
@@ -85,7 +86,9 @@ void MainWindow::animateMascot() {
     mascotBusy_ = false;
 }
 
-BoardPuzzleWindow* MainWindow::boardPuzzle() const { return boardPuzzle_; }
+BoardPuzzleWindow* MainWindow::boardPuzzle() const {
+    return boardPuzzle_;
+}
 
 void MainWindow::openBoardPuzzle() {
     if (!boardPuzzle_)

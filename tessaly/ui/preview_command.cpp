@@ -69,7 +69,8 @@ void MainWindow::showInBrowser(const QString& defaultBrowser) {
     }
     const QString application = toText(ddeApplicationName(toBytes(browser)));
     if (!browserDde(application, toText(previewFile)))
-        services_.programStarter.start(browser, {toText(previewFile)}, platform::WindowState::Maximized);
+        services_.programStarter.start(browser, {toText(previewFile)},
+                                       platform::WindowState::Maximized);
 }
 
 bool MainWindow::browserDde(const QString& application, const QString& previewFile) {

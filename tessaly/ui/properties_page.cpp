@@ -53,16 +53,20 @@ QWidget* MainWindow::buildPropertiesPage() {
     QStringList sizes;
     for (int i = 1; i <= 50; ++i)
         sizes << QString::number(i);
-    Combo1 = comboBox(page, "Combo1", {QStringLiteral("Pull down list"), QStringLiteral("Scroll list"),
-                                       QStringLiteral("Window list")});
-    Combo2 = comboBox(page, "Combo2", {QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Top"),
-                                       QStringLiteral("Texttop"), QStringLiteral("Middle"),
-                                       QStringLiteral("Absmiddle")});
+    Combo1 = comboBox(page, "Combo1",
+                      {QStringLiteral("Pull down list"), QStringLiteral("Scroll list"),
+                       QStringLiteral("Window list")});
+    Combo2 = comboBox(page, "Combo2",
+                      {QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Top"),
+                       QStringLiteral("Texttop"), QStringLiteral("Middle"),
+                       QStringLiteral("Absmiddle")});
     Combo3 = comboBox(page, "Combo3", sizes);
-    Combo4 = comboBox(page, "Combo4", {QStringLiteral("Helvetica"), QStringLiteral("Times Roman"),
-                                       QStringLiteral("Courier"), QStringLiteral("Dialog")});
-    Combo5 = comboBox(page, "Combo5", {QStringLiteral("Normal"), QStringLiteral("Bold"),
-                                       QStringLiteral("Italic"), QStringLiteral("Bold+Italic")});
+    Combo4 = comboBox(page, "Combo4",
+                      {QStringLiteral("Helvetica"), QStringLiteral("Times Roman"),
+                       QStringLiteral("Courier"), QStringLiteral("Dialog")});
+    Combo5 = comboBox(page, "Combo5",
+                      {QStringLiteral("Normal"), QStringLiteral("Bold"), QStringLiteral("Italic"),
+                       QStringLiteral("Bold+Italic")});
     Combo1->setCurrentIndex(0);
     Combo2->setCurrentIndex(0);
     Combo3->setCurrentIndex(Combo3->findText(QStringLiteral("10")));
@@ -130,15 +134,17 @@ QWidget* MainWindow::buildPropertiesPage() {
     grid->addWidget(Text6, r, 1, 1, 4);
     ++r;
 
-    Label25 = new QLabel(QStringLiteral("This screen sets the properties, such as action type, size, "
-                                        "colour and sound for your applet."),
-                         page);
+    Label25 =
+        new QLabel(QStringLiteral("This screen sets the properties, such as action type, size, "
+                                  "colour and sound for your applet."),
+                   page);
     Label25->setObjectName(QStringLiteral("Label25"));
     Label25->setWordWrap(true);
     grid->addWidget(Label25, r, 0, 1, 4);
     SSCommand1 = new QPushButton(QStringLiteral("&Preview"), page);
     SSCommand1->setObjectName(QStringLiteral("SSCommand1"));
-    SSCommand1->setProperty("tag", QStringLiteral("Preview the current document using the default browser"));
+    SSCommand1->setProperty(
+        "tag", QStringLiteral("Preview the current document using the default browser"));
     SSCommand1->setMinimumSize(72, 40);
     grid->addWidget(SSCommand1, r, 4);
     grid->setRowStretch(r + 1, 1);
@@ -163,7 +169,8 @@ void MainWindow::pickColour(QLineEdit* target) {
     const auto number = colourNumber(toBytes(target->text()));
     QColor initial = Qt::black;
     if (number)
-        initial = QColor(int((*number >> 16) & 0xFF), int((*number >> 8) & 0xFF), int(*number & 0xFF));
+        initial =
+            QColor(int((*number >> 16) & 0xFF), int((*number >> 8) & 0xFF), int(*number & 0xFF));
     const std::optional<QColor> chosen = services_.prompts.color(this, initial);
     if (!chosen)
         return;

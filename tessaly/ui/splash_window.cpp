@@ -7,6 +7,7 @@
 #include "platform/qt/sound_player.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -31,7 +32,8 @@ QPixmap splashPicture() {
     p.setFont(QFont(QStringLiteral("Arial"), 36, QFont::Bold));
     p.drawText(QRect(20, 20, 320, 70), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tessaly"));
     p.setFont(QFont(QStringLiteral("Arial"), 11));
-    p.drawText(QRect(22, 86, 320, 24), Qt::AlignLeft, QStringLiteral("Link lists for your web pages"));
+    p.drawText(QRect(22, 86, 320, 24), Qt::AlignLeft,
+               QStringLiteral("Link lists for your web pages"));
     return picture;
 }
 
@@ -79,6 +81,8 @@ SplashWindow::SplashWindow(const Services& services, QWidget* parent)
 
 void SplashWindow::step(const std::function<void()>& change) {
     change();
+    // The waits between frames let no events through, so each frame is painted at once.
+    repaint();
     services_.pause.wait(kStepMs, platform::Pause::Events::Ignore);
 }
 
@@ -87,8 +91,11 @@ void SplashWindow::runSequence(bool frozen) {
         const QRect area = screen->geometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
-    Label3->setText(QStringLiteral("Made by the Tessaly team. More help: press F1 in the main window."));
+    Label3->setText(
+        QStringLiteral("Made by the Tessaly team. More help: press F1 in the main window."));
     show();
+    // Once, so the window is on screen before the first frame.
+    QCoreApplication::processEvents();
     if (frozen) {
         services_.pause.wait(5000, platform::Pause::Events::Process);
         hide();
@@ -98,8 +105,14 @@ void SplashWindow::runSequence(bool frozen) {
     const QString sound = QString::fromLocal8Bit(
         platform::joinPath(services_.programDirectory.toLocal8Bit().toStdString(), "ts.wav"));
     for (int pass = 0;;) {
-        step([this] { Picture2[0]->show(); Picture2[1]->hide(); });
-        step([this] { Picture2[1]->show(); Picture2[0]->hide(); });
+        step([this] {
+            Picture2[0]->show();
+            Picture2[1]->hide();
+        });
+        step([this] {
+            Picture2[1]->show();
+            Picture2[0]->hide();
+        });
         step([this] { Picture2[1]->hide(); });
         step([this] { Picture2[2]->show(); });
         step([this] { Picture2[2]->hide(); });

@@ -23,9 +23,9 @@ public:
     // finished().
     void runSequence(bool frozen);
 
-    QLabel* Picture1 = nullptr; // the splash picture
+    QLabel* Picture1 = nullptr;        // the splash picture
     std::array<QLabel*, 3> Picture2{}; // animation frames over it
-    QLabel* Picture3 = nullptr; // shown while the splash sound plays
+    QLabel* Picture3 = nullptr;        // shown while the splash sound plays
     QFrame* Frame1 = nullptr;
     QLabel* Label1 = nullptr; // version
     QLabel* Label3 = nullptr; // information line

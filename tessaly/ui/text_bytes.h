@@ -11,6 +11,8 @@ namespace tessaly {
 inline QString toText(std::string_view bytes) {
     return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
-inline std::string toBytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
+inline std::string toBytes(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
 
 } // namespace tessaly

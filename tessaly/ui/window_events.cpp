@@ -13,7 +13,9 @@
 
 namespace tessaly {
 
-void MainWindow::watchForTip(QPushButton* button) { button->installEventFilter(this); }
+void MainWindow::watchForTip(QPushButton* button) {
+    button->installEventFilter(this);
+}
 
 void MainWindow::showTip(const QString& text, int left) {
     if (!Check2->isChecked())
@@ -38,7 +40,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton && (mouse->modifiers() & Qt::ShiftModifier))
             openBoardPuzzle();
-    } else if ((watched == Picture4 || watched == Picture5) && event->type() == QEvent::MouseButtonRelease) {
+    } else if ((watched == Picture4 || watched == Picture5) &&
+               event->type() == QEvent::MouseButtonRelease) {
         if (static_cast<QWidget*>(watched)->isEnabled())
             pickColour(watched == Picture4 ? Text13 : Text1);
         return true;

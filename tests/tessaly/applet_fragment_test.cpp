@@ -42,7 +42,8 @@ TEST(AppletFragment, PullDownListHasNoSizeLinesAndNamesItsDescriptionsSo) {
     d.properties[Property::Alignment] = "Absmiddle";
     d.properties[Property::FontStyle] = "Bold+Italic";
     const std::string out = *appletFragment(d);
-    EXPECT_EQ(out.rfind("<APPLET CODE=\"multdesc\" WIDTH=310 HEIGHT=60\r\nALIGN=Absmiddle>\r\n", 0), 0u);
+    EXPECT_EQ(out.rfind("<APPLET CODE=\"multdesc\" WIDTH=310 HEIGHT=60\r\nALIGN=Absmiddle>\r\n", 0),
+              0u);
     EXPECT_NE(out.find("<PARAM NAME=\"descriptions\" VALUE=\"One,Two\">\r\n"), std::string::npos);
     EXPECT_NE(out.find("VALUE=\"Bold+Italic\""), std::string::npos);
     EXPECT_EQ(out.find("sizewidth"), std::string::npos);

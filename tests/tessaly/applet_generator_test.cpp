@@ -41,7 +41,7 @@ protected:
     TempDir dir;
 };
 
-const std::set<std::string> kClassFiles{"MultiList.class", "myfont.class", "mylist.class",
+const std::set<std::string> kClassFiles{"MultiList.class",   "myfont.class",   "mylist.class",
                                         "createcolor.class", "multdesc.class", "framer.class",
                                         "framer_list.class"};
 
@@ -123,10 +123,10 @@ TEST_F(GeneratorTest, ADefaultDirectoryWithoutSeparatorCopiesIntoTheCurrentDirec
 
 TEST_F(GeneratorTest, DestinationDirectoryRule) {
     TempDir::write(web() + "/index.htm", "page");
-    EXPECT_EQ(destinationDirectory(web() + "/index.htm"), web());   // an existing page
-    EXPECT_EQ(destinationDirectory(web() + "/"), web());            // an existing folder
+    EXPECT_EQ(destinationDirectory(web() + "/index.htm"), web()); // an existing page
+    EXPECT_EQ(destinationDirectory(web() + "/"), web());          // an existing folder
     EXPECT_EQ(destinationDirectory(web()), web());
-    EXPECT_EQ(destinationDirectory(web() + "/*.htm"), web());       // a pattern
+    EXPECT_EQ(destinationDirectory(web() + "/*.htm"), web()); // a pattern
     EXPECT_EQ(destinationDirectory(web() + "/new/page.htm"), web() + "/new");
     EXPECT_EQ(destinationDirectory("C:\\Web\\index.htm"), "C:\\Web");
     EXPECT_EQ(destinationDirectory("C:\\Web\\*.*"), "C:\\Web");

@@ -38,7 +38,8 @@ TEST(BatchCommands, UsageErrorsExitWithTwo) {
 TEST(BatchCommands, CompileWritesTheFragmentAndCopiesIntoTheDefaultDirectory) {
     TempDir home;
     TempDir web;
-    TempDir::write(home.file("Tessaly.ini"), "[File Location]\r\nDefault Directory=" + web.path() + "\r\n");
+    TempDir::write(home.file("Tessaly.ini"),
+                   "[File Location]\r\nDefault Directory=" + web.path() + "\r\n");
     TempDir::write(home.file("myfont.class"), "class");
     Document d;
     d.links.append("One", "a.htm", "_self");
@@ -64,7 +65,8 @@ TEST(BatchCommands, CompileRefusesTooFewLinksAndUnknownLinkTypes) {
     const Outcome one = run({"--home", home.path(), "--compile", home.file("one.tsy")});
     EXPECT_EQ(one.code, kExitFailed);
     EXPECT_EQ(one.out, "");
-    EXPECT_EQ(one.err, "Sorry, no bookmarks, no tessaly. Please add\ntwo or more bookmarks to the list.\n");
+    EXPECT_EQ(one.err,
+              "Sorry, no bookmarks, no tessaly. Please add\ntwo or more bookmarks to the list.\n");
 
     d.links.append("Two", "b.htm", "");
     d.properties[Property::LinkType] = "Marquee";
@@ -74,5 +76,6 @@ TEST(BatchCommands, CompileRefusesTooFewLinksAndUnknownLinkTypes) {
     EXPECT_EQ(odd.out, "");
     EXPECT_NE(odd.err.find("link type"), std::string::npos);
 
-    EXPECT_EQ(run({"--home", home.path(), "--compile", home.file("missing.tsy")}).code, kExitFailed);
+    EXPECT_EQ(run({"--home", home.path(), "--compile", home.file("missing.tsy")}).code,
+              kExitFailed);
 }

@@ -96,7 +96,8 @@ TEST(DocumentFile, AFailedSaveReportsItAndKeepsTheEarlierFile) {
     std::filesystem::create_directory(folder);
     const std::string path = folder + "/doc.tsy";
     TempDir::write(path, "[Link]\r\nLink Desc 0=Old\r\n");
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::owner_exec);
     const platform::WriteResult result = saveDocument(path, threeLinks());
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
     EXPECT_FALSE(result.ok);
@@ -131,7 +132,8 @@ TEST(DocumentFile, LongValuesAreReadWhole) {
     TempDir dir;
     const std::string path = dir.file("long.tsy");
     const std::string url = "http://example.com/" + std::string(400, 'p');
-    TempDir::write(path, "[Link]\r\nLink Desc 0=" + std::string(300, 'd') + "\r\nLink URL 0=" + url + "\r\n");
+    TempDir::write(path, "[Link]\r\nLink Desc 0=" + std::string(300, 'd') +
+                             "\r\nLink URL 0=" + url + "\r\n");
     const Document d = openDocument(path);
     ASSERT_EQ(d.links.size(), 1u);
     EXPECT_EQ(d.links.descriptions()[0].size(), 300u);

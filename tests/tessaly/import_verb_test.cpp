@@ -22,8 +22,8 @@ TEST(ImportVerb, BatchVerbAppendsToTheDocumentAndSavesIt) {
     ASSERT_TRUE(saveDocument(dir.file("doc.tsy"), d));
 
     std::ostringstream out, err;
-    EXPECT_EQ(runBatchCommand(parseCommandLine({"--import", dir.file("bookmarks.htm"), "--target", "main",
-                                                "--save", dir.file("doc.tsy")}),
+    EXPECT_EQ(runBatchCommand(parseCommandLine({"--import", dir.file("bookmarks.htm"), "--target",
+                                                "main", "--save", dir.file("doc.tsy")}),
                               out, err),
               kExitOk);
     const Document back = openDocument(dir.file("doc.tsy"));
@@ -43,8 +43,9 @@ TEST(ImportVerb, BatchVerbAppendsToTheDocumentAndSavesIt) {
 TEST(ImportVerb, BatchVerbRefusesAMissingFileAndBadArguments) {
     TempDir dir;
     std::ostringstream out, err;
-    EXPECT_EQ(runBatchCommand(parseCommandLine({"--import", dir.file("gone.htm"), "--save", dir.file("d.tsy")}),
-                              out, err),
+    EXPECT_EQ(runBatchCommand(
+                  parseCommandLine({"--import", dir.file("gone.htm"), "--save", dir.file("d.tsy")}),
+                  out, err),
               kExitFailed);
     EXPECT_EQ(err.str(), "Re-select bookmark file.\n");
     EXPECT_FALSE(platform::fileExists(dir.file("d.tsy")));

@@ -55,6 +55,7 @@ TEST(OptionsFile, WritesGoToTessalyIniEvenAfterADocumentWasOpened) {
     ASSERT_TRUE(writeDefaultDirectory(ini, "C:"));
 
     EXPECT_EQ(TempDir::read(doc), docBytes);
-    EXPECT_EQ(TempDir::read(ini), "[File Location]\r\nDefault Browser=b.exe\r\nDefault Directory=C:\r\n"
-                                  "[General]\r\nShow Tooltips=Yes\r\nSilence Pelfin=No\r\n");
+    EXPECT_EQ(TempDir::read(ini),
+              "[File Location]\r\nDefault Browser=b.exe\r\nDefault Directory=C:\r\n"
+              "[General]\r\nShow Tooltips=Yes\r\nSilence Pelfin=No\r\n");
 }

@@ -27,7 +27,8 @@ const char* const kExport =
     "<DL><p>\n"
     "    <DT><H3 ADD_DATE=\"1\" LAST_MODIFIED=\"2\">Work</H3>\n"
     "    <DL><p>\n"
-    "        <DT><A HREF=\"http://example.com/a\" ADD_DATE=\"3\" ICON=\"data:image/png;base64,iVBO\">Alpha</A>\n"
+    "        <DT><A HREF=\"http://example.com/a\" ADD_DATE=\"3\" "
+    "ICON=\"data:image/png;base64,iVBO\">Alpha</A>\n"
     "        <DT><a Href=\"http://example.com/b\">Beta &amp; Co</a>\n"
     "    </DL><p>\n"
     "    <DT><A HREF=\"one.htm\">One</A> <A HREF=\"two.htm\">Two</A>\n"
@@ -135,12 +136,14 @@ private slots:
         f.prompts.fileAnswers = {FakePrompts::choose(QStringLiteral("C:\\Web\\pages\\news.htm"))};
         emit d->Picture1->clicked();
         QCOMPARE(d->Text1->text(), QStringLiteral("news.htm"));
-        QCOMPARE(f.prompts.fileRequests.at(0).request.filter, QStringLiteral("HTML files (*.htm)|*.htm"));
+        QCOMPARE(f.prompts.fileRequests.at(0).request.filter,
+                 QStringLiteral("HTML files (*.htm)|*.htm"));
         emit d->Picture1->clicked(); // cancelled
         QCOMPARE(d->Text1->text(), QStringLiteral("news.htm"));
 
         QTest::mouseClick(d->Command3, Qt::LeftButton);
-        QCOMPARE(f.help.calls, QStringList{QStringLiteral("topic %1 2").arg(f.homeFile("Tessaly.hlp"))});
+        QCOMPARE(f.help.calls,
+                 QStringList{QStringLiteral("topic %1 2").arg(f.homeFile("Tessaly.hlp"))});
         d->close(); // the close box unloads it
         QTRY_VERIFY(!w.addLinkDialog());
     }
@@ -161,7 +164,8 @@ private slots:
         f.prompts.fileAnswers = {FakePrompts::choose(QString::fromStdString(file))};
         emit d->Picture1->clicked();
         QCOMPARE(f.prompts.fileRequests.at(0).request.filter,
-                 QStringLiteral("HTM files (*.htm)|*.htm|HTML files (*.html)|*.htm|All files (*.htm)|*.*"));
+                 QStringLiteral(
+                     "HTM files (*.htm)|*.htm|HTML files (*.html)|*.htm|All files (*.htm)|*.*"));
         d->Combo1->setEditText(QStringLiteral("_blank"));
         QTest::mouseClick(d->Command1, Qt::LeftButton);
 
@@ -170,7 +174,8 @@ private slots:
         QCOMPARE(WindowFixture::rows(w.List2),
                  (QStringList{"url0.htm", "http://example.com/a", "http://example.com/b", "one.htm",
                               "ttp://example.com/c"}));
-        QCOMPARE(WindowFixture::rows(w.List3), (QStringList{"frame0", "_blank", "_blank", "_blank", "_blank"}));
+        QCOMPARE(WindowFixture::rows(w.List3),
+                 (QStringList{"frame0", "_blank", "_blank", "_blank", "_blank"}));
         QCOMPARE(w.VScroll1->maximum(), 4);
         QCOMPARE(w.selectedLink(), 0);
         QVERIFY(!d->isVisible());

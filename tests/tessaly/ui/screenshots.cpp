@@ -30,8 +30,10 @@ int main(int argc, char* argv[]) {
     tessaly::MainWindow window(
         {prompts, starter, dde, help, sound, pause, QString::fromStdString(home.path())});
     window.appendLink(QStringLiteral("Home"), QStringLiteral("index.htm"), QStringLiteral("_top"));
-    window.appendLink(QStringLiteral("Products"), QStringLiteral("products.htm"), QStringLiteral("_self"));
-    window.appendLink(QStringLiteral("Contact us"), QStringLiteral("mailto:info@example.com"), QString());
+    window.appendLink(QStringLiteral("Products"), QStringLiteral("products.htm"),
+                      QStringLiteral("_self"));
+    window.appendLink(QStringLiteral("Contact us"), QStringLiteral("mailto:info@example.com"),
+                      QString());
     window.selectLink(1);
     window.Text8->setText(QStringLiteral("/usr/bin/browser"));
     window.Text7->setText(QStringLiteral("/home/author/web"));

@@ -125,7 +125,8 @@ private slots:
     void quitEndsTheProgramAtOnce() {
         WindowFixture f;
         f.window->show();
-        QTimer::singleShot(0, f.window.get(), [&] { QTest::mouseClick(f.window->SSCommand6, Qt::LeftButton); });
+        QTimer::singleShot(0, f.window.get(),
+                           [&] { QTest::mouseClick(f.window->SSCommand6, Qt::LeftButton); });
         QTimer watchdog;
         watchdog.setSingleShot(true);
         bool timedOut = false;
@@ -177,8 +178,11 @@ private slots:
 
         click(1); // light
         click(0); // filled
-        QCOMPARE(f.prompts.messageTexts(),
-                 QStringList(2, QStringLiteral("Click on the dark squares and try to fill the whole board! (Get 64/64)")));
+        QCOMPARE(
+            f.prompts.messageTexts(),
+            QStringList(
+                2, QStringLiteral(
+                       "Click on the dark squares and try to fill the whole board! (Get 64/64)")));
         QCOMPARE(puzzle.board().moves(), 1);
 
         QTest::mouseClick(puzzle.Command1, Qt::LeftButton);
@@ -186,7 +190,8 @@ private slots:
         f.prompts.messages.clear();
         for (int n : {57, 40, 46, 31, 48, 38, 53, 63})
             click(n);
-        QCOMPARE(f.prompts.messageTexts(), QStringList{QStringLiteral("Bad luck. Try again. Your score: 8")});
+        QCOMPARE(f.prompts.messageTexts(),
+                 QStringList{QStringLiteral("Bad luck. Try again. Your score: 8")});
         QCOMPARE(puzzle.Text1[63]->text(), QStringLiteral("8"));
     }
 
@@ -195,7 +200,8 @@ private slots:
         tessaly::BoardPuzzleWindow puzzle(f.prompts);
         for (int n : kTour)
             QTest::mouseClick(puzzle.Text1[static_cast<std::size_t>(n)], Qt::LeftButton);
-        QCOMPARE(f.prompts.messageTexts(), QStringList{QStringLiteral("Congratulations, you won!")});
+        QCOMPARE(f.prompts.messageTexts(),
+                 QStringList{QStringLiteral("Congratulations, you won!")});
         QCOMPARE(puzzle.Text1[61]->text(), QStringLiteral("64"));
     }
 };

@@ -23,8 +23,10 @@
 using tessaly::MainWindow;
 
 namespace {
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
+} // namespace
 
 class WindowCommandsTest : public QObject {
     Q_OBJECT
@@ -93,12 +95,14 @@ private slots:
         std::filesystem::create_directory(folder);
         const std::string path = folder + "/doc.tsy";
         TempDir::write(path, "old");
-        std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_exec);
         f.prompts.fileAnswers = {FakePrompts::choose(QString::fromStdString(path))};
         QTest::mouseClick(w.SSCommand4, Qt::LeftButton);
         std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
         QCOMPARE(f.prompts.messages.size(), std::size_t(1));
-        QVERIFY(f.prompts.messages[0].text.startsWith(QStringLiteral("The document could not be saved")));
+        QVERIFY(f.prompts.messages[0].text.startsWith(
+            QStringLiteral("The document could not be saved")));
         QCOMPARE(TempDir::read(path), std::string("old"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Tessaly"));
     }
@@ -120,7 +124,8 @@ private slots:
         QTest::mouseClick(w.SSCommand5, Qt::LeftButton);
         QCOMPARE(f.prompts.messages.back().text, text(tessaly::kCodePlacedMessage));
         const QString code = QGuiApplication::clipboard()->text();
-        QVERIFY(code.startsWith(QStringLiteral("<APPLET CODE=\"multdesc\" WIDTH=310 HEIGHT=60\r\n")));
+        QVERIFY(
+            code.startsWith(QStringLiteral("<APPLET CODE=\"multdesc\" WIDTH=310 HEIGHT=60\r\n")));
         QVERIFY(code.contains(QStringLiteral("VALUE=\"url0.htm, url0.htm\"")));
         QCOMPARE(w.Text9->text(), QStringLiteral("310"));
         QCOMPARE(w.Text14->text(), QStringLiteral("50"));
@@ -164,7 +169,8 @@ private slots:
         w.Text8->setText(browser);
         w.Text8->blockSignals(false);
         QTest::mouseClick(w.SSCommand1, Qt::LeftButton);
-        QCOMPARE(f.prompts.messageTexts(), QStringList{text(tessaly::kDefaultBrowserNotFoundMessage)});
+        QCOMPARE(f.prompts.messageTexts(),
+                 QStringList{text(tessaly::kDefaultBrowserNotFoundMessage)});
         QCOMPARE(w.SSTab1->currentIndex(), 2);
         QVERIFY(f.starter.starts.empty());
     }
@@ -181,7 +187,8 @@ private slots:
         QTest::mouseClick(w.SSCommand1, Qt::LeftButton);
 
         const std::string page = web.file("~tsly.htm");
-        QCOMPARE(QString::fromStdString(TempDir::read(page)), QGuiApplication::clipboard()->text() + "\r\n");
+        QCOMPARE(QString::fromStdString(TempDir::read(page)),
+                 QGuiApplication::clipboard()->text() + "\r\n");
         QCOMPARE(f.dde.requests.size(), std::size_t(1));
         QCOMPARE(f.dde.requests[0].application, QStringLiteral("browse"));
         QCOMPARE(f.dde.requests[0].topic, QStringLiteral("WWW_ShowFile"));
@@ -202,13 +209,15 @@ private slots:
         w.Text8->setText(browser);
         const std::string folder = f.home.file("locked");
         std::filesystem::create_directory(folder);
-        std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_exec);
         w.Text7->setText(QString::fromStdString(folder));
         QTest::mouseClick(w.SSCommand1, Qt::LeftButton);
         std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
         QCOMPARE(f.prompts.messages.size(), std::size_t(1));
         QVERIFY(f.prompts.messages[0].text.startsWith(
-            QStringLiteral("The preview page %1/~tsly.htm could not be written.").arg(QString::fromStdString(folder))));
+            QStringLiteral("The preview page %1/~tsly.htm could not be written.")
+                .arg(QString::fromStdString(folder))));
         QVERIFY(f.starter.starts.empty());
         QVERIFY(f.dde.requests.empty());
     }
@@ -242,7 +251,8 @@ private slots:
         const QString other = f.homeFile("second.exe");
         TempDir::write(browser.toStdString(), "");
         TempDir::write(other.toStdString(), "");
-        TempDir::write(f.home.file("Tessaly.ini"), "[Browsers]\r\n 1=" + other.toStdString() + "\r\n");
+        TempDir::write(f.home.file("Tessaly.ini"),
+                       "[Browsers]\r\n 1=" + other.toStdString() + "\r\n");
         w.loadOptions();
         w.Text8->setText(browser);
         w.Text7->setText(QString::fromStdString(f.home.path()));
@@ -258,7 +268,8 @@ private slots:
         QCOMPARE(f.starter.starts.size(), std::size_t(1));
         QCOMPARE(f.starter.starts[0].program, other); // the last listed was preselected
 
-        QTimer::singleShot(0, [&] { QTest::mouseClick(w.browserChooser->cancelButton, Qt::LeftButton); });
+        QTimer::singleShot(
+            0, [&] { QTest::mouseClick(w.browserChooser->cancelButton, Qt::LeftButton); });
         QGuiApplication::clipboard()->clear();
         QTest::mouseClick(w.SSCommand1, Qt::LeftButton);
         QCOMPARE(f.starter.starts.size(), std::size_t(1));
@@ -269,7 +280,8 @@ private slots:
         WindowFixture f;
         MainWindow& w = *f.window;
         QTest::mouseClick(w.SSCommand7, Qt::LeftButton);
-        QCOMPARE(f.help.calls, QStringList{QStringLiteral("contents ") + f.homeFile("Tessaly.hlp")});
+        QCOMPARE(f.help.calls,
+                 QStringList{QStringLiteral("contents ") + f.homeFile("Tessaly.hlp")});
         QTest::mouseClick(w.SSCommand2, Qt::LeftButton);
         QCOMPARE(f.prompts.messageTexts(), QStringList{QStringLiteral("Not implemented")});
 
@@ -283,8 +295,9 @@ private slots:
         QTest::mouseClick(w.buttonMaker->saveButton, Qt::LeftButton);
         const QImage saved(f.homeFile("next.png"));
         QCOMPARE(saved.size(), QSize(120, 32));
-        QCOMPARE(f.prompts.messages.back().text,
-                 QStringLiteral("The button image has been saved as %1.").arg(f.homeFile("next.png")));
+        QCOMPARE(
+            f.prompts.messages.back().text,
+            QStringLiteral("The button image has been saved as %1.").arg(f.homeFile("next.png")));
         QTest::mouseClick(w.buttonMaker->backButton, Qt::LeftButton);
         QCOMPARE(w.tabArea->currentWidget(), static_cast<QWidget*>(w.SSTab1));
     }

@@ -87,7 +87,8 @@ private slots:
         f.prompts.messageAnswers = {platform::MessageAnswer::No};
         QTest::mouseClick(w.VideoSoftElastic1, Qt::LeftButton);
         QCOMPARE(w.linkCount(), 2);
-        QCOMPARE(f.prompts.messages.at(0).text, QStringLiteral("Do you want to clear the whole list?"));
+        QCOMPARE(f.prompts.messages.at(0).text,
+                 QStringLiteral("Do you want to clear the whole list?"));
         QCOMPARE(f.prompts.messages.at(0).title, QStringLiteral("Tolvane"));
         QVERIFY(f.prompts.messages.at(0).buttons == platform::MessageButtons::YesNo);
 

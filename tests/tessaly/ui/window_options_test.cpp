@@ -17,10 +17,11 @@ private slots:
     void loadingTicksBoxesThroughTheirHandlers() {
         WindowFixture f;
         MainWindow& w = *f.window;
-        TempDir::write(f.home.file("Tessaly.ini"),
-                       "[General]\r\nShow Tooltips=yes\r\nSilence Pelfin=Yes\r\n"
-                       "Freeze Splash Screen=Yes\r\n"
-                       "[File Location]\r\nDefault Directory=/web\r\nDefault Browser=/bin/browse\r\n");
+        TempDir::write(
+            f.home.file("Tessaly.ini"),
+            "[General]\r\nShow Tooltips=yes\r\nSilence Pelfin=Yes\r\n"
+            "Freeze Splash Screen=Yes\r\n"
+            "[File Location]\r\nDefault Directory=/web\r\nDefault Browser=/bin/browse\r\n");
         const std::string before = f.ini();
         QSignalSpy silenced(&w, &MainWindow::silencePelfinChanged);
         w.loadOptions();
@@ -49,8 +50,10 @@ private slots:
         w.Check1->click();
         w.Check1->click();
         QTest::keyClicks(w.Text8, QStringLiteral("ab"));
-        QCOMPARE(f.ini(), std::string("[General]\r\nShow Tooltips=Yes\r\nChoose Browser Before Preview=No\r\n"
-                                      "[File Location]\r\nDefault Browser=ab\r\n"));
+        QCOMPARE(
+            f.ini(),
+            std::string("[General]\r\nShow Tooltips=Yes\r\nChoose Browser Before Preview=No\r\n"
+                        "[File Location]\r\nDefault Browser=ab\r\n"));
         QCOMPARE(TempDir::read(doc.toStdString()), docBytes);
     }
 
@@ -95,7 +98,8 @@ private slots:
         MainWindow& w = *f.window;
         f.prompts.fileAnswers = {FakePrompts::choose(QStringLiteral("/opt/web/browse"))};
         QTest::mouseClick(w.browseBrowserButton, Qt::LeftButton);
-        QVERIFY(f.prompts.fileRequests.at(0).request.filter.startsWith(QStringLiteral("EXE files (*.exe)|*.exe")));
+        QVERIFY(f.prompts.fileRequests.at(0).request.filter.startsWith(
+            QStringLiteral("EXE files (*.exe)|*.exe")));
         QCOMPARE(w.Text8->text(), QStringLiteral("/opt/web/browse"));
         QVERIFY(f.ini().find("Default Browser=/opt/web/browse\r\n") != std::string::npos);
     }
