@@ -34,7 +34,7 @@ AddLinkDialog::AddLinkDialog(MainWindow& main, const Services& services)
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Picture1 = new FolderPicture(this);
+    Picture1 = new FolderPicture(services_.programDirectory, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setToolTip(QStringLiteral("Link to a page on this computer"));
     grid->addWidget(new QLabel(QStringLiteral("URL"), this), 1, 0);

@@ -1,12 +1,18 @@
 #include "folder_picture.h"
 
+#include "program_pictures.h"
+
 #include <QMouseEvent>
 #include <QStyle>
 
 namespace tessaly {
 
-FolderPicture::FolderPicture(QWidget* parent) : QLabel(parent) {
-    setPixmap(style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(20, 20));
+FolderPicture::FolderPicture(const QString& programDirectory, QWidget* parent) : QLabel(parent) {
+    // Something to click must show, so the style's folder stands in for a missing drawing.
+    QPixmap folder = programPicture(programDirectory, QStringLiteral("folder"), this);
+    if (folder.isNull())
+        folder = style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(16, 16);
+    setPixmap(folder);
     setCursor(Qt::PointingHandCursor);
     setToolTip(QStringLiteral("Choose a file"));
 }

@@ -8,7 +8,7 @@ namespace tessaly {
 class FolderPicture : public QLabel {
     Q_OBJECT
 public:
-    explicit FolderPicture(QWidget* parent = nullptr);
+    FolderPicture(const QString& programDirectory, QWidget* parent);
 
 signals:
     void clicked();

@@ -49,7 +49,7 @@ ImportDialog::ImportDialog(MainWindow& main, const Services& services)
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     grid->addWidget(Text1, 2, 1);
-    Picture1 = new FolderPicture(this);
+    Picture1 = new FolderPicture(services_.programDirectory, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setToolTip(QStringLiteral("Choose the bookmark file"));
     grid->addWidget(Picture1, 2, 2);

@@ -3,13 +3,14 @@
 #include "main_window.h"
 
 #include "board_puzzle_window.h"
-#include "mascot_pictures.h"
+#include "program_pictures.h"
 
 #include "platform/paths.h"
 #include "platform/qt/pause.h"
 #include "platform/qt/sound_player.h"
 
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
@@ -17,28 +18,40 @@
 namespace tessaly {
 
 namespace {
-constexpr int kMascotSize = 48;
-QLabel* pose(QWidget* parent, const char* name, MascotPose which) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setPixmap(mascotPicture(which, kMascotSize));
-    label->setGeometry(0, 0, kMascotSize, kMascotSize);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->hide();
-    return label;
-}
+constexpr int kPelfinSize = 64;
 } // namespace
 
 QWidget* MainWindow::buildMascot() {
-    Picture3 = new QLabel(this);
-    Picture3->setObjectName(QStringLiteral("Picture3"));
-    Picture3->setFixedSize(kMascotSize, kMascotSize);
-    Picture10 = pose(Picture3, "Picture10", MascotPose::WingUp);
-    Picture11 = pose(Picture3, "Picture11", MascotPose::WingDown);
-    Picture12 = pose(Picture3, "Picture12", MascotPose::Resting);
-    Picture13 = pose(Picture3, "Picture13", MascotPose::Calling);
+    auto* corner = new QWidget(this);
+    auto* layout = new QHBoxLayout(corner);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    // Pelfin's four poses share one place; only the resting one shows between dances.
+    auto* pelfin = new QWidget(corner);
+    pelfin->setFixedSize(kPelfinSize, kPelfinSize);
+    const auto pose = [&](const char* name, const char* picture) {
+        auto* label = new QLabel(pelfin);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setPixmap(
+            programPicture(services_.programDirectory, QString::fromLatin1(picture), this));
+        label->setGeometry(0, 0, kPelfinSize, kPelfinSize);
+        label->hide();
+        return label;
+    };
+    Picture10 = pose("Picture10", "pelfin-wave-left");
+    Picture11 = pose("Picture11", "pelfin-wave-right");
+    Picture12 = pose("Picture12", "pelfin-rest");
+    Picture13 = pose("Picture13", "pelfin-cheer");
     Picture12->show();
+
+    Picture3 = new QLabel(corner);
+    Picture3->setObjectName(QStringLiteral("Picture3"));
+    Picture3->setFixedSize(48, 48);
+    Picture3->setPixmap(
+        programPicture(services_.programDirectory, QStringLiteral("tessaly"), this));
     Picture3->installEventFilter(this);
+    layout->addWidget(pelfin);
+    layout->addWidget(Picture3);
 
     Timer3 = new QTimer(this);
     Timer3->setObjectName(QStringLiteral("Timer3"));
@@ -51,7 +64,7 @@ QWidget* MainWindow::buildMascot() {
             Timer3->start();
     });
     Timer3->start();
-    return Picture3;
+    return corner;
 }
 
 QString MainWindow::programFile(const char* name) const {

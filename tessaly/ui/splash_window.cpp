@@ -1,6 +1,6 @@
 #include "splash_window.h"
 
-#include "mascot_pictures.h"
+#include "program_pictures.h"
 
 #include "platform/paths.h"
 #include "platform/qt/pause.h"
@@ -11,8 +11,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -20,63 +18,45 @@ namespace tessaly {
 
 namespace {
 constexpr int kStepMs = 300;
-
-QPixmap splashPicture() {
-    QPixmap picture(360, 200);
-    QPainter p(&picture);
-    QLinearGradient sky(0, 0, 0, 200);
-    sky.setColorAt(0, QColor(20, 50, 120));
-    sky.setColorAt(1, QColor(120, 180, 230));
-    p.fillRect(picture.rect(), sky);
-    p.setPen(Qt::white);
-    p.setFont(QFont(QStringLiteral("Arial"), 36, QFont::Bold));
-    p.drawText(QRect(20, 20, 320, 70), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tessaly"));
-    p.setFont(QFont(QStringLiteral("Arial"), 11));
-    p.drawText(QRect(22, 86, 320, 24), Qt::AlignLeft,
-               QStringLiteral("Link lists for your web pages"));
-    return picture;
-}
-
-QLabel* frame(QWidget* parent, int index, MascotPose pose) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QStringLiteral("Picture2_%1").arg(index));
-    label->setPixmap(mascotPicture(pose, 64));
-    label->setGeometry(270, 110, 64, 64);
-    label->hide();
-    return label;
-}
 } // namespace
 
 SplashWindow::SplashWindow(const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window), services_(services) {
     setObjectName(QStringLiteral("fSplash"));
     setWindowTitle(QStringLiteral("Tessaly"));
-    auto* layout = new QVBoxLayout(this);
-    Picture1 = new QLabel(this);
+    // The drawing leaves room for the version frame at its lower right; the animation
+    // frames lie over the cube at its left.
+    const auto picture = [this](QWidget* owner, const QString& name, const QRect& place) {
+        auto* label = new QLabel(owner);
+        label->setPixmap(programPicture(services_.programDirectory, name, this));
+        label->setGeometry(place);
+        return label;
+    };
+    Picture1 = picture(this, QStringLiteral("splash"), QRect(0, 0, 420, 260));
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(splashPicture());
-    Picture1->setFixedSize(360, 200);
-    layout->addWidget(Picture1);
-    Picture2 = {frame(Picture1, 0, MascotPose::Resting), frame(Picture1, 1, MascotPose::WingUp),
-                frame(Picture1, 2, MascotPose::WingDown)};
-    Picture3 = new QLabel(Picture1);
+    for (int i = 0; i < 3; ++i) {
+        QLabel* frame =
+            picture(Picture1, QStringLiteral("splash-frame-%1").arg(i), QRect(40, 60, 80, 80));
+        frame->setObjectName(QStringLiteral("Picture2_%1").arg(i));
+        frame->hide();
+        Picture2[static_cast<std::size_t>(i)] = frame;
+    }
+    Picture3 = picture(Picture1, QStringLiteral("splash-sound"), QRect(352, 16, 48, 48));
     Picture3->setObjectName(QStringLiteral("Picture3"));
-    Picture3->setPixmap(mascotPicture(MascotPose::Calling, 64));
-    Picture3->setGeometry(200, 110, 64, 64);
     Picture3->hide();
 
-    Frame1 = new QFrame(this);
+    Frame1 = new QFrame(Picture1);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::StyledPanel);
+    Frame1->setGeometry(150, 150, 260, 65);
     auto* frameLayout = new QVBoxLayout(Frame1);
     Label1 = new QLabel(QStringLiteral("v 1.2"), Frame1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label3 = new QLabel(Frame1);
     Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setWordWrap(true);
     frameLayout->addWidget(Label1);
     frameLayout->addWidget(Label3);
-    layout->addWidget(Frame1);
-    adjustSize();
+    setFixedSize(420, 260);
 }
 
 void SplashWindow::step(const std::function<void()>& change) {

@@ -1,5 +1,6 @@
 // Saves a picture of each page of the main window, with a small sample document.
 #include "tessaly/ui/main_window.h"
+#include "tessaly/ui/splash_window.h"
 
 #include "platform/qt/dde_client.h"
 #include "platform/qt/help_viewer.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -19,7 +21,10 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    TempDir home;
+    // The pictures come from a program directory (the build's programs/tessaly), when given.
+    TempDir scratch;
+    const QString home =
+        argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString::fromStdString(scratch.path());
     // Nothing here asks a question or starts a program; the real services stand by.
     platform::QtPrompts prompts(QStringLiteral("Tessaly"));
     platform::QtProgramStarter starter;
@@ -27,8 +32,7 @@ int main(int argc, char* argv[]) {
     platform::QtHelpViewer help;
     platform::QtSoundPlayer sound;
     platform::SystemPause pause;
-    tessaly::MainWindow window(
-        {prompts, starter, dde, help, sound, pause, QString::fromStdString(home.path())});
+    tessaly::MainWindow window({prompts, starter, dde, help, sound, pause, home});
     window.appendLink(QStringLiteral("Home"), QStringLiteral("index.htm"), QStringLiteral("_top"));
     window.appendLink(QStringLiteral("Products"), QStringLiteral("products.htm"),
                       QStringLiteral("_self"));
@@ -49,5 +53,13 @@ int main(int argc, char* argv[]) {
     }
     window.tabArea->setCurrentIndex(1);
     QApplication::processEvents();
-    return window.grab().save(out + QStringLiteral("/tessaly-button-maker.png")) ? 0 : 1;
+    if (!window.grab().save(out + QStringLiteral("/tessaly-button-maker.png")))
+        return 1;
+
+    tessaly::SplashWindow splash({prompts, starter, dde, help, sound, pause, home});
+    splash.Label3->setText(QStringLiteral("Link lists for your web pages."));
+    splash.Picture2[1]->show();
+    splash.show();
+    QApplication::processEvents();
+    return splash.grab().save(out + QStringLiteral("/tessaly-splash.png")) ? 0 : 1;
 }
