@@ -2,9 +2,9 @@
 
 namespace tessaly {
 
-// Topic numbers of Tessaly.hlp that the windows open.
-inline constexpr int kHelpContentsTopic = 0;
-inline constexpr int kAddLinkHelpTopic = 2;
-inline constexpr int kImportHelpTopic = 3;
+// Topic numbers of Tessaly.hlp that the windows open ("Adding and changing links",
+// "Importing bookmarks").
+inline constexpr int kAddLinkHelpTopic = 5;
+inline constexpr int kImportHelpTopic = 6;
 
 } // namespace tessaly

@@ -143,7 +143,7 @@ private slots:
 
         QTest::mouseClick(d->Command3, Qt::LeftButton);
         QCOMPARE(f.help.calls,
-                 QStringList{QStringLiteral("topic %1 2").arg(f.homeFile("Tessaly.hlp"))});
+                 QStringList{QStringLiteral("topic %1 5").arg(f.homeFile("Tessaly.hlp"))});
         d->close(); // the close box unloads it
         QTRY_VERIFY(!w.addLinkDialog());
     }
