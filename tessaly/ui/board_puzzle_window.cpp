@@ -1,0 +1,89 @@
+#include "board_puzzle_window.h"
+
+#include "text_bytes.h"
+
+#include "platform/qt/prompts.h"
+
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tessaly {
+
+BoardPuzzleWindow::BoardPuzzleWindow(platform::Prompts& prompts, QWidget* parent)
+    : QWidget(parent, Qt::Window), prompts_(prompts) {
+    setObjectName(QStringLiteral("fMe"));
+    setWindowTitle(QStringLiteral("Cool"));
+    auto* grid = new QGridLayout(this);
+    grid->setSpacing(2);
+    Label1 = new QLabel(QStringLiteral("Try to figure out this puzzle to reveal a prize!!!"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    grid->addWidget(Label1, 0, 0, 1, BoardPuzzle::kColumns);
+    for (int n = 0; n < BoardPuzzle::kSquares; ++n) {
+        auto* square = new QLineEdit(this);
+        square->setObjectName(QStringLiteral("Text1_%1").arg(n));
+        square->setReadOnly(true);
+        square->setFocusPolicy(Qt::NoFocus);
+        square->setAlignment(Qt::AlignCenter);
+        square->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
+        square->setFixedSize(34, 30);
+        square->installEventFilter(this);
+        grid->addWidget(square, 1 + n / BoardPuzzle::kColumns, n % BoardPuzzle::kColumns);
+        Text1[static_cast<std::size_t>(n)] = square;
+    }
+    Command1 = new QPushButton(QStringLiteral("Restart"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    grid->addWidget(Command1, 1 + BoardPuzzle::kSquares / BoardPuzzle::kColumns, 0, 1,
+                    BoardPuzzle::kColumns);
+    connect(Command1, &QPushButton::clicked, this, &BoardPuzzleWindow::restart);
+
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+    restart();
+}
+
+void BoardPuzzleWindow::restart() {
+    board_.reset();
+    paintBoard();
+}
+
+void BoardPuzzleWindow::playSquare(int square) {
+    const BoardPuzzle::MoveResult result = board_.play(square);
+    paintBoard();
+    if (!result.message.empty())
+        prompts_.message(this, toText(result.message));
+}
+
+void BoardPuzzleWindow::paintBoard() {
+    for (int n = 0; n < BoardPuzzle::kSquares; ++n) {
+        QLineEdit* square = Text1[static_cast<std::size_t>(n)];
+        square->setText(toText(board_.text(n)));
+        const BoardPuzzle::Colour c = board_.colour(n);
+        square->setProperty("dark", board_.shade(n) == BoardPuzzle::Shade::Dark);
+        square->setStyleSheet(QStringLiteral("background: rgb(%1, %2, %3); color: white;")
+                                  .arg(c.red)
+                                  .arg(c.green)
+                                  .arg(c.blue));
+    }
+}
+
+bool BoardPuzzleWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int n = 0; n < BoardPuzzle::kSquares; ++n) {
+            if (Text1[static_cast<std::size_t>(n)] == watched) {
+                playSquare(n);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tessaly

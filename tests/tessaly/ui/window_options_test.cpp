@@ -1,0 +1,134 @@
+// The Options page and Tessaly.ini, and the tool tips it switches on.
+#include "window_fixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+using tessaly::MainWindow;
+
+class WindowOptionsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void loadingTicksBoxesThroughTheirHandlers() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        TempDir::write(
+            f.home.file("Tessaly.ini"),
+            "[General]\r\nShow Tooltips=yes\r\nSilence Pelfin=Yes\r\n"
+            "Freeze Splash Screen=Yes\r\n"
+            "[File Location]\r\nDefault Directory=/web\r\nDefault Browser=/bin/browse\r\n");
+        const std::string before = f.ini();
+        QSignalSpy silenced(&w, &MainWindow::silencePelfinChanged);
+        w.loadOptions();
+        QVERIFY(!w.Check1->isChecked());
+        QVERIFY(!w.Check2->isChecked()); // only "Yes" turns it on
+        QVERIFY(w.Check3->isChecked());
+        QVERIFY(w.Check4->isChecked());
+        QCOMPARE(silenced.count(), 1);
+        QCOMPARE(silenced.at(0).at(0).toBool(), true);
+        QCOMPARE(w.Text7->text(), QStringLiteral("/web"));
+        QCOMPARE(w.Text8->text(), QStringLiteral("/bin/browse"));
+        QCOMPARE(f.ini(), before); // written back unchanged
+    }
+
+    void eachOptionGoesToTessalyIniNeverToTheOpenDocument() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        f.addLinks(2);
+        const QString doc = f.homeFile("doc.tsy");
+        f.prompts.fileAnswers = {FakePrompts::choose(doc), FakePrompts::choose(doc)};
+        QTest::mouseClick(w.SSCommand4, Qt::LeftButton);
+        QTest::mouseClick(w.SSCommand3, Qt::LeftButton);
+        const std::string docBytes = TempDir::read(doc.toStdString());
+
+        w.Check2->click();
+        w.Check1->click();
+        w.Check1->click();
+        QTest::keyClicks(w.Text8, QStringLiteral("ab"));
+        QCOMPARE(
+            f.ini(),
+            std::string("[General]\r\nShow Tooltips=Yes\r\nChoose Browser Before Preview=No\r\n"
+                        "[File Location]\r\nDefault Browser=ab\r\n"));
+        QCOMPARE(TempDir::read(doc.toStdString()), docBytes);
+    }
+
+    void leavingTheDirectoryBoxKeepsOnlyTheDirectory() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        const std::string page = f.home.file("index.htm");
+        TempDir::write(page, "page");
+        w.Text7->setText(QString::fromStdString(page));
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(w.Text7, &out);
+        QCOMPARE(w.Text7->text(), QString::fromStdString(f.home.path()));
+        QVERIFY(f.ini().find("Default Directory=" + f.home.path() + "\r\n") != std::string::npos);
+
+        w.Text7->setText(QStringLiteral("C:\\Web\\index.htm"));
+        QApplication::sendEvent(w.Text7, &out);
+        QCOMPARE(w.Text7->text(), QStringLiteral("C:\\Web"));
+    }
+
+    void browsingPicksADirectoryByAFileNameInIt() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        f.prompts.fileAnswers = {FakePrompts::choose(QStringLiteral("C:\\ignoreme.txt")),
+                                 FakePrompts::choose(f.homeFile("ignoreme.txt"))};
+        QTest::mouseClick(w.browseDirectoryButton, Qt::LeftButton);
+        const platform::FileDialogRequest& asked = f.prompts.fileRequests.at(0).request;
+        QCOMPARE(asked.fileName, QStringLiteral("ignoreme.txt"));
+        QCOMPARE(asked.filter, QStringLiteral("HTML files (*.htm)|*.htm"));
+        QCOMPARE(w.Text7->text(), QStringLiteral("C:"));
+        QVERIFY(f.ini().find("Default Directory=C:\r\n") != std::string::npos);
+
+        QTest::mouseClick(w.browseDirectoryButton, Qt::LeftButton);
+        QCOMPARE(w.Text7->text(), QString::fromStdString(f.home.path()));
+        QVERIFY(!w.Text7->text().endsWith('/'));
+
+        QTest::mouseClick(w.browseDirectoryButton, Qt::LeftButton); // cancelled
+        QCOMPARE(w.Text7->text(), QString::fromStdString(f.home.path()));
+    }
+
+    void browsingForTheBrowserOffersProgramFiles() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        f.prompts.fileAnswers = {FakePrompts::choose(QStringLiteral("/opt/web/browse"))};
+        QTest::mouseClick(w.browseBrowserButton, Qt::LeftButton);
+        QVERIFY(f.prompts.fileRequests.at(0).request.filter.startsWith(
+            QStringLiteral("EXE files (*.exe)|*.exe")));
+        QCOMPARE(w.Text8->text(), QStringLiteral("/opt/web/browse"));
+        QVERIFY(f.ini().find("Default Browser=/opt/web/browse\r\n") != std::string::npos);
+    }
+
+    void tipsShowOnlyWithTheOptionAndHideOnTheTimer() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(w.SSCommand5, &enter);
+        QVERIFY(!w.Label29->isVisible());
+
+        w.Check2->click();
+        QApplication::sendEvent(w.SSCommand5, &enter);
+        QVERIFY(w.Label29->isVisible());
+        QCOMPARE(w.Label29->text(), QStringLiteral("Put the HTML code in the clipboard"));
+        QCOMPARE(w.Timer1->interval(), 3000);
+        QVERIFY(w.Timer1->isActive());
+        const int compileLeft = w.Label29->x();
+        QApplication::sendEvent(w.SSCommand3, &enter);
+        QVERIFY(w.Label29->x() < compileLeft); // Open stands left of Compile
+        QMetaObject::invokeMethod(w.Timer1, "timeout", Qt::DirectConnection);
+        QVERIFY(!w.Label29->isVisible());
+
+        QApplication::sendEvent(w.SSCommand2, &enter); // New has no tip
+        QVERIFY(!w.Label29->isVisible());
+    }
+};
+
+QTEST_MAIN(WindowOptionsTest)
+#include "window_options_test.moc"
