@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -286,6 +287,9 @@ void Form1::closeEvent(QCloseEvent* event) {
             reportWriteFailure(written);
     }
     event->accept();
+    // The program ends with its main window, also while the help window or another window
+    // without an owner is still open.
+    QCoreApplication::exit(0);
 }
 
 } // namespace vmcntrl

@@ -31,6 +31,7 @@ private slots:
     void saveAsAsksAboutDuplicatesIgnoringCase();
     void deleteAsksAndKeepsTheOrderOfOthers();
     void exitAsksOnlyForNamedDirtyScriptsAndStoresPosition();
+    void exitEndsTheProgramWithOtherWindowsOpen();
     void dropDownAsksToSaveFirst();
     void startUpWarnsAboutMailAndPlacesTheWindow();
     void mailLogAcknowledgesErrorsAndOpensTheLog();
@@ -182,6 +183,19 @@ void CommandsTest::exitAsksOnlyForNamedDirtyScriptsAndStoresPosition() {
     f.prompts.messageAnswers = {MessageAnswer::Yes};
     QVERIFY(second.close());
     QVERIFY(f.iniText().find("Target=edited") != std::string::npos);
+}
+
+void CommandsTest::exitEndsTheProgramWithOtherWindowsOpen() {
+    EditorFixture f;
+    Form1& form = f.open();
+    form.show();
+    QWidget helpWindow; // stands for the help viewer's window, which has no owner
+    helpWindow.show();
+    QTimer::singleShot(0, &form, [&] { QTest::mouseClick(form.CommandClose, Qt::LeftButton); });
+    QObject watchdog; // fails the test when closing the main window does not end the program
+    QTimer::singleShot(5000, &watchdog, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!form.isVisible());
 }
 
 void CommandsTest::dropDownAsksToSaveFirst() {
