@@ -70,10 +70,12 @@ Form6::Form6(Form1* main) : QDialog(main), main_(main) {
 }
 
 void Form6::openSelected() {
-    const QListWidgetItem* item = ListOpen->currentItem();
-    if (!item || item->text().isEmpty())
+    // The list marks a current row as soon as it has the focus, without the user choosing
+    // it; only a selected name is opened.
+    const QList<QListWidgetItem*> selected = ListOpen->selectedItems();
+    if (selected.isEmpty() || selected.front()->text().isEmpty())
         return;
-    const QString name = item->text();
+    const QString name = selected.front()->text();
     main_->ComboVell->setEditText(name);
     main_->loadScript(name);
     accept();

@@ -95,6 +95,10 @@ void CommandsTest::openScriptLoadsByOkOrDoubleClick() {
         QCOMPARE(dialog.ListOpen->count(), 3);
         dialog.Command1->click(); // nothing selected: stays open
         QVERIFY(dialog.isVisible());
+        // The focus gives the list a current row without selecting it; OK still waits.
+        dialog.ListOpen->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        dialog.Command1->click();
+        QVERIFY(dialog.isVisible());
         QListWidgetItem* beta = dialog.ListOpen->item(1);
         emit dialog.ListOpen->itemDoubleClicked(beta);
     });
