@@ -48,13 +48,13 @@ void Form1::reportCommand() {
         return;
     }
     save();
-    if (!confirmStorableName(name))
-        return;
-
     const std::string scriptName = name.toLocal8Bit().toStdString();
+    // Save has already told the user why such a name cannot be stored; no report is made.
+    if (!unstorableNameReason(scriptName).empty())
+        return;
     const auto path = reportPath(home_, scriptName);
     if (!path)
-        return; // the storable-name check above has already refused such a name
+        return;
     const ReportInput input = reportInputFromEditor(
         scriptName, stateFromControls(), ListTitle->text().toLocal8Bit().toStdString(),
         settings_.WinScriptAlias, settings_.serverExtension);

@@ -35,6 +35,7 @@ private slots:
     void whatsThisOnNextAndBack();
     void keysWindowListsCopiesAndMirrorsTheMenu();
     void reportDescribesTheEditor();
+    void reportRefusesAnUnstorableNameOnce();
 };
 
 namespace {
@@ -360,6 +361,20 @@ void WizardKeysReportTest::reportDescribesTheEditor() {
     QVERIFY(f.iniText().find("[Plain]") != std::string::npos); // saved first
     QCOMPARE(f.starter.starts.back().program, QStringLiteral("/bin/ted"));
     QCOMPARE(f.starter.starts.back().arguments, QStringList{f.path("Plain.rpt")});
+}
+
+void WizardKeysReportTest::reportRefusesAnUnstorableNameOnce() {
+    WizardFixture f;
+    f.writeIni("[Config]\r\nTextEditor=/bin/ted\r\n");
+    Form1& form = f.open();
+    form.ComboVell->setEditText("config");
+    form.OptionDiscard->click();
+    form.mnuReport->trigger();
+    QCOMPARE(f.prompts.messages.size(), size_t(1));
+    QVERIFY(f.prompts.messageTexts().front().contains("reserved"));
+    QVERIFY(!std::filesystem::exists(f.dir.file("config.rpt")));
+    QVERIFY(f.starter.starts.empty());
+    QCOMPARE(f.iniText(), std::string("[Config]\r\nTextEditor=/bin/ted\r\n"));
 }
 
 QTEST_MAIN(WizardKeysReportTest)
