@@ -33,7 +33,8 @@ QString withAllFilesForPrograms(const QString& filter) {
 }
 
 MessageAnswer QtPrompts::message(QWidget* parent, const QString& text, MessageButtons buttons,
-                                 MessageIcon icon, const QString& title) {
+                                 MessageIcon icon, const QString& title,
+                                 std::optional<MessageAnswer> defaultAnswer) {
     QMessageBox box(parent);
     box.setWindowTitle(titleOr(title));
     box.setText(text);
@@ -54,6 +55,15 @@ MessageAnswer QtPrompts::message(QWidget* parent, const QString& text, MessageBu
     case MessageButtons::RetryCancel:
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         break;
+    }
+    if (defaultAnswer) {
+        switch (*defaultAnswer) {
+        case MessageAnswer::Ok: box.setDefaultButton(QMessageBox::Ok); break;
+        case MessageAnswer::Cancel: box.setDefaultButton(QMessageBox::Cancel); break;
+        case MessageAnswer::Yes: box.setDefaultButton(QMessageBox::Yes); break;
+        case MessageAnswer::No: box.setDefaultButton(QMessageBox::No); break;
+        case MessageAnswer::Retry: box.setDefaultButton(QMessageBox::Retry); break;
+        }
     }
     switch (box.exec()) {
     case QMessageBox::Ok: return MessageAnswer::Ok;

@@ -35,11 +35,13 @@ struct FileDialogResult {
 class Prompts {
 public:
     virtual ~Prompts() = default;
-    // An empty title means the program's own title.
+    // An empty title means the program's own title; without a default answer the first
+    // button is the default.
     virtual MessageAnswer message(QWidget* parent, const QString& text,
                                   MessageButtons buttons = MessageButtons::Ok,
                                   MessageIcon icon = MessageIcon::None,
-                                  const QString& title = QString()) = 0;
+                                  const QString& title = QString(),
+                                  std::optional<MessageAnswer> defaultAnswer = std::nullopt) = 0;
     // nullopt when cancelled.
     virtual std::optional<QString> input(QWidget* parent, const QString& prompt,
                                          const QString& title = QString(),
@@ -57,7 +59,8 @@ class QtPrompts : public Prompts {
 public:
     explicit QtPrompts(QString programTitle) : programTitle_(std::move(programTitle)) {}
     MessageAnswer message(QWidget* parent, const QString& text, MessageButtons buttons,
-                          MessageIcon icon, const QString& title) override;
+                          MessageIcon icon, const QString& title,
+                          std::optional<MessageAnswer> defaultAnswer) override;
     std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
                                  const QString& defaultText) override;
     FileDialogResult openFile(QWidget* parent, const FileDialogRequest& request) override;

@@ -16,6 +16,7 @@ public:
         platform::MessageButtons buttons;
         platform::MessageIcon icon;
         QString title;
+        std::optional<platform::MessageAnswer> defaultAnswer;
     };
     struct FileRequest {
         bool save;
@@ -48,8 +49,9 @@ public:
     }
 
     platform::MessageAnswer message(QWidget*, const QString& text, platform::MessageButtons buttons,
-                                    platform::MessageIcon icon, const QString& title) override {
-        messages.push_back({text, buttons, icon, title});
+                                    platform::MessageIcon icon, const QString& title,
+                                    std::optional<platform::MessageAnswer> defaultAnswer) override {
+        messages.push_back({text, buttons, icon, title, defaultAnswer});
         if (onMessage)
             onMessage(messages.back());
         if (!messageAnswers.empty()) {

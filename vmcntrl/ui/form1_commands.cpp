@@ -84,7 +84,7 @@ void Form1::deleteCommand() {
         return;
     const auto answer = services_.prompts.message(
         this, tr("Are you sure you want to delete %1?").arg(name), platform::MessageButtons::YesNo,
-        platform::MessageIcon::Critical, tr("Delete %1?").arg(name));
+        platform::MessageIcon::Critical, tr("Delete %1?").arg(name), platform::MessageAnswer::No);
     if (answer != platform::MessageAnswer::Yes)
         return;
     if (const platform::WriteResult removed = ini_.deleteScript(toBytes(name)); !removed) {

@@ -155,6 +155,7 @@ void CommandsTest::deleteAsksAndKeepsTheOrderOfOthers() {
              QStringLiteral("Are you sure you want to delete Beta?"));
     QCOMPARE(f.prompts.messages.back().title, QStringLiteral("Delete Beta?"));
     QCOMPARE(f.prompts.messages.back().icon, platform::MessageIcon::Critical);
+    QCOMPARE(f.prompts.messages.back().defaultAnswer, std::optional(MessageAnswer::No));
     QCOMPARE(f.iniText(), kTwoScripts);
 
     f.prompts.messageAnswers = {MessageAnswer::Yes};
