@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -35,7 +36,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const int left = button->mapTo(this, QPoint(0, 0)).x();
         showTip(button->property("tag").toString(), left);
     } else if (watched == Text7 && event->type() == QEvent::FocusOut) {
-        defaultDirectoryLeft();
+        // Only leaving the box for another control counts: switching to another program or
+        // opening a menu keeps the half-typed path as it is.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            defaultDirectoryLeft();
     } else if (watched == Picture3 && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton && (mouse->modifiers() & Qt::ShiftModifier))

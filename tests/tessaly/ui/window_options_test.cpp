@@ -71,6 +71,14 @@ private slots:
         w.Text7->setText(QStringLiteral("C:\\Web\\index.htm"));
         QApplication::sendEvent(w.Text7, &out);
         QCOMPARE(w.Text7->text(), QStringLiteral("C:\\Web"));
+
+        // Switching to another window is not leaving the box: the text stays as typed.
+        const std::string before = f.ini();
+        w.Text7->setText(QStringLiteral("C:\\Web\\new"));
+        QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(w.Text7, &away);
+        QCOMPARE(w.Text7->text(), QStringLiteral("C:\\Web\\new"));
+        QCOMPARE(f.ini(), before);
     }
 
     void browsingPicksADirectoryByAFileNameInIt() {
