@@ -123,6 +123,9 @@ void MainWindow::buildButtonRow(QHBoxLayout* row) {
     connect(SSCommand4, &QPushButton::clicked, this, &MainWindow::saveDocumentFile);
     connect(SSCommand13, &QPushButton::clicked, this, [this] { showButtonMaker(true); });
     connect(SSCommand5, &QPushButton::clicked, this, &MainWindow::compile);
+    // A mascot dance in progress sees the flag at its next step and stops there, so the
+    // program does not linger for the rest of its waits and sounds.
+    connect(SSCommand6, &QPushButton::clicked, this, [this] { ending_ = true; });
     connect(SSCommand6, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
     connect(SSCommand7, &QPushButton::clicked, this, &MainWindow::showHelp);
 }
@@ -212,6 +215,7 @@ void MainWindow::message(const QString& text) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the program at once, dialogs and all; nothing is asked.
     event->accept();
+    ending_ = true;
     QCoreApplication::quit();
 }
 
