@@ -89,6 +89,9 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     f1->setObjectName(QStringLiteral("helpShortcut"));
     connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
 
+    for (QWidget* tipped : {SSCommand9, browseBrowserButton, browseDirectoryButton})
+        tipped->installEventFilter(this);
+
     resize(620, 460);
     centreOnScreen();
     applyLinkTypeRule();

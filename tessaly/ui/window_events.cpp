@@ -30,6 +30,9 @@ void MainWindow::showTip(const QString& text, int left) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // "Show Tooltips" off means no tips at all, also on the small browse buttons and swatches.
+    if (event->type() == QEvent::ToolTip && !Check2->isChecked())
+        return true;
     auto* button = qobject_cast<QPushButton*>(watched);
     if (button && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
         // Under its own button, so the tips keep the order of the buttons.
