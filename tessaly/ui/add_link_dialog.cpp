@@ -37,13 +37,17 @@ AddLinkDialog::AddLinkDialog(MainWindow& main, const Services& services)
     Picture1 = new FolderPicture(services_.programDirectory, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setToolTip(QStringLiteral("Link to a page on this computer"));
-    grid->addWidget(new QLabel(QStringLiteral("URL"), this), 1, 0);
+    Label2 = new QLabel(QStringLiteral("URL"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    grid->addWidget(Label2, 1, 0);
     grid->addWidget(Text1, 1, 1);
     grid->addWidget(Picture1, 1, 2);
 
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
-    grid->addWidget(new QLabel(QStringLiteral("Description"), this), 2, 0);
+    Label3 = new QLabel(QStringLiteral("Description"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    grid->addWidget(Label3, 2, 0);
     grid->addWidget(Text2, 2, 1, 1, 2);
 
     Combo1 = new QComboBox(this);
@@ -52,7 +56,9 @@ AddLinkDialog::AddLinkDialog(MainWindow& main, const Services& services)
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->addItems({QStringLiteral("_self"), QStringLiteral("_blank"), QStringLiteral("_top")});
     Combo1->setEditText(QStringLiteral("_self"));
-    grid->addWidget(new QLabel(QStringLiteral("Target"), this), 3, 0);
+    Label4 = new QLabel(QStringLiteral("Target"), this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    grid->addWidget(Label4, 3, 0);
     grid->addWidget(Combo1, 3, 1, 1, 2);
 
     auto* buttons = new QHBoxLayout;

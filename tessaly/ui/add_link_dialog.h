@@ -27,9 +27,12 @@ public:
     bool isAddMode() const;
 
     QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;   // "URL"
     QLineEdit* Text1 = nullptr; // URL
     FolderPicture* Picture1 = nullptr;
+    QLabel* Label3 = nullptr;        // "Description"
     QLineEdit* Text2 = nullptr;      // description
+    QLabel* Label4 = nullptr;        // "Target"
     QComboBox* Combo1 = nullptr;     // frame target
     QPushButton* Command1 = nullptr; // Add / Update
     QPushButton* Command2 = nullptr; // Close

@@ -30,7 +30,9 @@ ImportDialog::ImportDialog(MainWindow& main, const Services& services)
     setWindowTitle(QStringLiteral("Tessaly - Import"));
     auto* grid = new QGridLayout(this);
 
-    grid->addWidget(new QLabel(QStringLiteral("Default frame target"), this), 0, 0);
+    Label1 = new QLabel(QStringLiteral("Default frame target"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    grid->addWidget(Label1, 0, 0);
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
@@ -38,14 +40,16 @@ ImportDialog::ImportDialog(MainWindow& main, const Services& services)
     Combo1->addItems({QStringLiteral("_self"), QStringLiteral("_blank"), QStringLiteral("_top")});
     Combo1->setEditText(QStringLiteral("_self"));
     grid->addWidget(Combo1, 0, 1, 1, 2);
-    auto* note =
-        new QLabel(QStringLiteral("Enter or Select the frame name that will be common for each "
-                                  "bookmark. You may change selected bookmarks later."),
-                   this);
-    note->setWordWrap(true);
-    grid->addWidget(note, 1, 0, 1, 3);
+    Label2 = new QLabel(QStringLiteral("Enter or Select the frame name that will be common for each "
+                                       "bookmark. You may change selected bookmarks later."),
+                        this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setWordWrap(true);
+    grid->addWidget(Label2, 1, 0, 1, 3);
 
-    grid->addWidget(new QLabel(QStringLiteral("HTML file"), this), 2, 0);
+    Label3 = new QLabel(QStringLiteral("HTML file"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    grid->addWidget(Label3, 2, 0);
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     grid->addWidget(Text1, 2, 1);
@@ -107,8 +111,10 @@ bool ImportDialog::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             const QString text = Combo1->currentText();
-            if (text.isEmpty() || Combo1->findText(text) < 0)
+            if (text.isEmpty() || Combo1->findText(text) < 0) {
                 Combo1->addItem(text);
+                Command1->setFocus();
+            }
             return true;
         }
     }

@@ -21,7 +21,10 @@ class ImportDialog : public QWidget {
 public:
     ImportDialog(MainWindow& main, const Services& services);
 
+    QLabel* Label1 = nullptr;    // "Default frame target"
     QComboBox* Combo1 = nullptr; // frame target for every imported link
+    QLabel* Label2 = nullptr;    // what the frame target is for
+    QLabel* Label3 = nullptr;    // "HTML file"
     QLineEdit* Text1 = nullptr;  // bookmark file
     FolderPicture* Picture1 = nullptr;
     QPushButton* Command1 = nullptr; // Ok

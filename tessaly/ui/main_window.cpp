@@ -89,6 +89,9 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     f1->setObjectName(QStringLiteral("helpShortcut"));
     connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
 
+    for (QWidget* tipped : {SSCommand9, browseBrowserButton, browseDirectoryButton})
+        tipped->installEventFilter(this);
+
     resize(620, 460);
     centreOnScreen();
     applyLinkTypeRule();
@@ -123,6 +126,9 @@ void MainWindow::buildButtonRow(QHBoxLayout* row) {
     connect(SSCommand4, &QPushButton::clicked, this, &MainWindow::saveDocumentFile);
     connect(SSCommand13, &QPushButton::clicked, this, [this] { showButtonMaker(true); });
     connect(SSCommand5, &QPushButton::clicked, this, &MainWindow::compile);
+    // A mascot dance in progress sees the flag at its next step and stops there, so the
+    // program does not linger for the rest of its waits and sounds.
+    connect(SSCommand6, &QPushButton::clicked, this, [this] { ending_ = true; });
     connect(SSCommand6, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
     connect(SSCommand7, &QPushButton::clicked, this, &MainWindow::showHelp);
 }
@@ -212,6 +218,7 @@ void MainWindow::message(const QString& text) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the program at once, dialogs and all; nothing is asked.
     event->accept();
+    ending_ = true;
     QCoreApplication::quit();
 }
 

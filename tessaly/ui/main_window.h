@@ -67,7 +67,8 @@ public:
     void openImport();
     void openBoardPuzzle();
 
-    // One run of the mascot's animation with its sounds (a tick of Timer3).
+    // One run of the mascot's animation with its sounds (a tick of Timer3). It stops short,
+    // without another sound, once the program is ending.
     void animateMascot();
 
     // Button row
@@ -152,6 +153,7 @@ private:
     void buildButtonRow(QHBoxLayout* row);
     QWidget* buildMascot();
     QString programFile(const char* name) const;
+    void danceMascot();
     void centreOnScreen();
 
     // Links page
@@ -196,6 +198,7 @@ private:
     Services services_;
     bool syncing_ = false;
     bool mascotBusy_ = false;
+    bool ending_ = false; // Quit or the close box: nothing more is shown or played
     QPointer<AddLinkDialog> addLinkDialog_;
     QPointer<ImportDialog> importDialog_;
     QPointer<BoardPuzzleWindow> boardPuzzle_;

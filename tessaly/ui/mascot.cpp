@@ -73,30 +73,49 @@ QString MainWindow::programFile(const char* name) const {
 }
 
 void MainWindow::animateMascot() {
-    if (mascotBusy_)
+    if (mascotBusy_ || ending_)
         return;
     mascotBusy_ = true;
+    danceMascot();
+    // Back at rest, also when the dance stopped short.
+    Picture10->hide();
+    Picture11->hide();
+    Picture13->hide();
+    Picture12->show();
+    mascotBusy_ = false;
+}
+
+void MainWindow::danceMascot() {
     using Events = platform::Pause::Events;
+    // Every step that lets events through may have run Quit or the close box.
+    const auto pauseFor = [this](int ms) {
+        services_.pause.wait(ms, Events::Process);
+        return !ending_;
+    };
     QCoreApplication::processEvents();
+    if (ending_)
+        return;
     Picture12->hide();
     services_.sound.playAndWait(programFile("can.wav"));
     for (int flap = 0; flap < 4; ++flap) {
         QCoreApplication::processEvents();
+        if (ending_)
+            return;
         Picture11->hide();
         Picture10->show();
-        services_.pause.wait(500, Events::Process);
+        if (!pauseFor(500))
+            return;
         Picture11->show();
         Picture10->hide();
-        services_.pause.wait(700, Events::Process);
+        if (!pauseFor(700))
+            return;
     }
     Picture11->hide();
     Picture13->show();
     services_.sound.playAndWait(programFile("yk.wav"));
-    services_.pause.wait(500, Events::Process);
+    if (!pauseFor(500))
+        return;
     services_.sound.playAndWait(programFile("can2.wav"));
-    Picture13->hide();
-    Picture12->show();
-    mascotBusy_ = false;
 }
 
 BoardPuzzleWindow* MainWindow::boardPuzzle() const {

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -29,13 +30,20 @@ void MainWindow::showTip(const QString& text, int left) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // "Show Tooltips" off means no tips at all, also on the small browse buttons and swatches.
+    if (event->type() == QEvent::ToolTip && !Check2->isChecked())
+        return true;
     auto* button = qobject_cast<QPushButton*>(watched);
     if (button && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
         // Under its own button, so the tips keep the order of the buttons.
         const int left = button->mapTo(this, QPoint(0, 0)).x();
         showTip(button->property("tag").toString(), left);
     } else if (watched == Text7 && event->type() == QEvent::FocusOut) {
-        defaultDirectoryLeft();
+        // Only leaving the box for another control counts: switching to another program or
+        // opening a menu keeps the half-typed path as it is.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            defaultDirectoryLeft();
     } else if (watched == Picture3 && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton && (mouse->modifiers() & Qt::ShiftModifier))

@@ -6,6 +6,7 @@
 #include "tessaly/ui/import_dialog.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -201,12 +202,45 @@ private slots:
         MainWindow& w = *f.window;
         QTest::mouseClick(w.command6, Qt::LeftButton);
         ImportDialog* d = w.importDialog();
+        w.show();
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        d->Combo1->setFocus();
         d->Combo1->setEditText(QStringLiteral("_top"));
         QTest::keyClick(d->Combo1, Qt::Key_Return);
         QCOMPARE(d->Combo1->count(), 3);
+        QVERIFY(d->Combo1->hasFocus());
         d->Combo1->setEditText(QStringLiteral("content"));
         QTest::keyClick(d->Combo1, Qt::Key_Return);
         QCOMPARE(d->Combo1->count(), 4);
+        // As in the add-link dialog, a new target moves on to the button that uses it.
+        QTRY_VERIFY(d->Command1->hasFocus());
+    }
+
+    void dialogControlsCarryTheirDesignNamesAndTexts() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        QTest::mouseClick(w.VideoSoftElastic3, Qt::LeftButton);
+        QTest::mouseClick(w.command6, Qt::LeftButton);
+        const auto text = [](QWidget* window, const char* name) {
+            auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
+            return label ? label->text() : QStringLiteral("(missing)");
+        };
+        AddLinkDialog* add = w.addLinkDialog();
+        QCOMPARE(text(add, "Label1"),
+                 QStringLiteral("Insert a description and a simple URL (hypertext link)."));
+        QCOMPARE(text(add, "Label2"), QStringLiteral("URL"));
+        QCOMPARE(text(add, "Label3"), QStringLiteral("Description"));
+        QCOMPARE(text(add, "Label4"), QStringLiteral("Target"));
+        QCOMPARE(add->Label4, add->findChild<QLabel*>(QStringLiteral("Label4")));
+
+        ImportDialog* import = w.importDialog();
+        QCOMPARE(text(import, "Label1"), QStringLiteral("Default frame target"));
+        QCOMPARE(text(import, "Label2"),
+                 QStringLiteral("Enter or Select the frame name that will be common for each "
+                                "bookmark. You may change selected bookmarks later."));
+        QCOMPARE(text(import, "Label3"), QStringLiteral("HTML file"));
+        QCOMPARE(import->Label3, import->findChild<QLabel*>(QStringLiteral("Label3")));
     }
 };
 

@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <utility>
+
 using tessaly::MainWindow;
 
 namespace {
@@ -120,6 +122,36 @@ private slots:
         w.Check3->click(); // unticked: awake again
         QVERIFY(w.Timer3->isActive());
         QVERIFY(f.ini().find("Silence Pelfin=No") != std::string::npos);
+    }
+
+    void endingTheProgramStopsTheMascotMidDance() {
+        for (const bool byQuit : {true, false}) {
+            WindowFixture f;
+            MainWindow& w = *f.window;
+            EventLog log;
+            f.pause.log = &log;
+            f.sound.log = &log;
+            // The first wait lets events through: the user ends the program then.
+            bool ended = false;
+            f.pause.onWait = [&](int) {
+                if (std::exchange(ended, true))
+                    return;
+                if (byQuit)
+                    w.SSCommand6->click();
+                else
+                    w.close();
+            };
+            w.animateMascot();
+            const QStringList expected{QStringLiteral("sound ") + f.homeFile("can.wav"),
+                                       QStringLiteral("wait 500")};
+            QCOMPARE(log, expected);
+            QVERIFY(!w.Picture12->isHidden());
+            QVERIFY(w.Picture10->isHidden());
+            w.animateMascot(); // a later tick does nothing either
+            QCOMPARE(log, expected);
+            // Quit's queued request ends no event loop here, so it cannot end a later one.
+            QCoreApplication::processEvents();
+        }
     }
 
     void quitEndsTheProgramAtOnce() {

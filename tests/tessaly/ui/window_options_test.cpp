@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 using tessaly::MainWindow;
@@ -71,6 +72,14 @@ private slots:
         w.Text7->setText(QStringLiteral("C:\\Web\\index.htm"));
         QApplication::sendEvent(w.Text7, &out);
         QCOMPARE(w.Text7->text(), QStringLiteral("C:\\Web"));
+
+        // Switching to another window is not leaving the box: the text stays as typed.
+        const std::string before = f.ini();
+        w.Text7->setText(QStringLiteral("C:\\Web\\new"));
+        QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(w.Text7, &away);
+        QCOMPARE(w.Text7->text(), QStringLiteral("C:\\Web\\new"));
+        QCOMPARE(f.ini(), before);
     }
 
     void browsingPicksADirectoryByAFileNameInIt() {
@@ -102,6 +111,27 @@ private slots:
             QStringLiteral("EXE files (*.exe)|*.exe")));
         QCOMPARE(w.Text8->text(), QStringLiteral("/opt/web/browse"));
         QVERIFY(f.ini().find("Default Browser=/opt/web/browse\r\n") != std::string::npos);
+    }
+
+    void smallControlsShowTheirTipsOnlyWithTheOption() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const auto hover = [](QWidget* widget) {
+            QToolTip::hideText();
+            const QPoint at = widget->rect().center();
+            QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
+            QApplication::sendEvent(widget, &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        for (QWidget* widget : {static_cast<QWidget*>(w.SSCommand9),
+                                static_cast<QWidget*>(w.browseBrowserButton),
+                                static_cast<QWidget*>(w.Picture4)})
+            QCOMPARE(hover(widget), QString());
+        w.Check2->click();
+        QCOMPARE(hover(w.SSCommand9), QStringLiteral("Choose a sound file"));
+        QToolTip::hideText();
     }
 
     void tipsShowOnlyWithTheOptionAndHideOnTheTimer() {
