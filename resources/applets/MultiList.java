@@ -1,10 +1,6 @@
 import java.applet.Applet;
 import java.awt.Dimension;
 import java.awt.List;
-import java.awt.event.ActionEvent;
-import java.awt.event.ActionListener;
-import java.awt.event.MouseEvent;
-import java.awt.event.MouseListener;
 import java.util.function.Function;
 
 /**
@@ -12,28 +8,13 @@ import java.util.function.Function;
  * opens its link; so do a double click and the Enter key. Moving through the list with the
  * arrow keys only selects, so keyboard users can read the entries before choosing one.
  */
-public class MultiList extends Applet implements ActionListener, MouseListener {
+public class MultiList extends Applet {
     private static final long serialVersionUID = 1L;
 
     /** The parameter that holds the descriptions for this applet. */
     public static final String DESCRIPTIONS = "multidescription";
 
-    private static final String[][] PARAMETERS = {
-        {"multidest", "URLs separated by \", \"", "the link addresses"},
-        {DESCRIPTIONS, "text separated by \",\"", "the entries of the list"},
-        {"frames", "names separated by \",\"", "the frame target of each link"},
-        {"font", "Helvetica, Times Roman, Courier or Dialog", "font of the entries"},
-        {"fontsize", "1-200", "font size in points"},
-        {"fontstyle", "Normal, Bold, Italic or Bold+Italic", "font style"},
-        {"colour", "decimal RGB number", "text colour"},
-        {"background", "decimal RGB number", "background colour"},
-        {"sound", "file name", "sound played when a link is chosen"},
-        {"sizewidth", "pixels", "width of the list"},
-        {"sizeheight", "pixels", "height of the list"},
-    };
-
     private mylist links;
-    private List list;
 
     /** How this applet reads the page: the harness and init share it. */
     public static mylist read(Function<String, String> parameters) {
@@ -45,48 +26,10 @@ public class MultiList extends Applet implements ActionListener, MouseListener {
         links = read(this::getParameter);
         setBackground(links.background());
         setLayout(null);
-        list = new List();
-        list.setFont(links.font());
-        list.setForeground(links.foreground());
-        list.setBackground(links.background());
-        for (int i = 0; i < links.size(); i++)
-            list.add(links.description(i));
+        List list = links.newList(getAppletContext(), getDocumentBase());
         Dimension size = links.listSize();
         list.setBounds(0, 0, size.width, size.height);
-        list.addActionListener(this);
-        list.addMouseListener(this);
         add(list);
-    }
-
-    private void openChosen() {
-        links.open(list.getSelectedIndex(), getAppletContext(), getDocumentBase());
-    }
-
-    @Override
-    public void actionPerformed(ActionEvent event) {
-        openChosen();
-    }
-
-    @Override
-    public void mouseClicked(MouseEvent event) {
-        if (event.getClickCount() == 1)
-            openChosen();
-    }
-
-    @Override
-    public void mousePressed(MouseEvent event) {
-    }
-
-    @Override
-    public void mouseReleased(MouseEvent event) {
-    }
-
-    @Override
-    public void mouseEntered(MouseEvent event) {
-    }
-
-    @Override
-    public void mouseExited(MouseEvent event) {
     }
 
     @Override
@@ -96,6 +39,6 @@ public class MultiList extends Applet implements ActionListener, MouseListener {
 
     @Override
     public String[][] getParameterInfo() {
-        return PARAMETERS.clone();
+        return mylist.parameterInfo(DESCRIPTIONS, "the list");
     }
 }

@@ -16,20 +16,6 @@ public class framer extends Applet implements ActionListener {
     public static final String DESCRIPTIONS = "descriptions";
     public static final String BUTTON_CAPTION = "Show links";
 
-    private static final String[][] PARAMETERS = {
-        {"multidest", "URLs separated by \", \"", "the link addresses"},
-        {DESCRIPTIONS, "text separated by \",\"", "the entries of the list"},
-        {"frames", "names separated by \",\"", "the frame target of each link"},
-        {"font", "Helvetica, Times Roman, Courier or Dialog", "font of the entries"},
-        {"fontsize", "1-200", "font size in points"},
-        {"fontstyle", "Normal, Bold, Italic or Bold+Italic", "font style"},
-        {"colour", "decimal RGB number", "text colour"},
-        {"background", "decimal RGB number", "background colour"},
-        {"sound", "file name", "sound played when a link is chosen"},
-        {"sizewidth", "pixels", "width of the list window's list"},
-        {"sizeheight", "pixels", "height of the list window's list"},
-    };
-
     private framer_list window;
 
     /** How this applet reads the page: the harness and init share it. */
@@ -74,6 +60,6 @@ public class framer extends Applet implements ActionListener {
 
     @Override
     public String[][] getParameterInfo() {
-        return PARAMETERS.clone();
+        return mylist.parameterInfo(DESCRIPTIONS, "the list window's list");
     }
 }

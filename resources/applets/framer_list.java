@@ -1,13 +1,8 @@
 import java.applet.AppletContext;
-import java.awt.Dimension;
 import java.awt.Frame;
 import java.awt.List;
-import java.awt.event.ActionEvent;
-import java.awt.event.ActionListener;
-import java.awt.event.MouseEvent;
-import java.awt.event.MouseListener;
+import java.awt.event.WindowAdapter;
 import java.awt.event.WindowEvent;
-import java.awt.event.WindowListener;
 import java.net.URL;
 
 /**
@@ -15,14 +10,13 @@ import java.net.URL;
  * shown, so a page that never opens it costs nothing; closing it only hides it, and the
  * page's button brings it back with the same list.
  */
-public class framer_list implements ActionListener, MouseListener, WindowListener {
+public class framer_list extends WindowAdapter {
     public static final String TITLE = "Links";
 
     private final mylist links;
     private final AppletContext context;
     private final URL documentBase;
     private Frame window;
-    private List list;
 
     public framer_list(mylist links, AppletContext context, URL documentBase) {
         this.links = links;
@@ -46,7 +40,6 @@ public class framer_list implements ActionListener, MouseListener, WindowListene
         if (window != null) {
             window.dispose();
             window = null;
-            list = null;
         }
     }
 
@@ -62,79 +55,15 @@ public class framer_list implements ActionListener, MouseListener, WindowListene
     private void build() {
         window = new Frame(TITLE);
         window.setBackground(links.background());
-        list = new List();
-        list.setFont(links.font());
-        list.setForeground(links.foreground());
-        list.setBackground(links.background());
-        for (int i = 0; i < links.size(); i++)
-            list.add(links.description(i));
-        Dimension size = links.listSize();
-        list.setPreferredSize(size);
-        list.addActionListener(this);
-        list.addMouseListener(this);
+        List list = links.newList(context, documentBase);
+        list.setPreferredSize(links.listSize());
         window.add(list);
         window.addWindowListener(this);
         window.pack();
     }
 
-    private void chooseSelected() {
-        if (list != null)
-            choose(list.getSelectedIndex());
-    }
-
-    @Override
-    public void actionPerformed(ActionEvent event) {
-        chooseSelected();
-    }
-
-    @Override
-    public void mouseClicked(MouseEvent event) {
-        if (event.getClickCount() == 1)
-            chooseSelected();
-    }
-
-    @Override
-    public void mousePressed(MouseEvent event) {
-    }
-
-    @Override
-    public void mouseReleased(MouseEvent event) {
-    }
-
-    @Override
-    public void mouseEntered(MouseEvent event) {
-    }
-
-    @Override
-    public void mouseExited(MouseEvent event) {
-    }
-
     @Override
     public void windowClosing(WindowEvent event) {
         hide();
-    }
-
-    @Override
-    public void windowOpened(WindowEvent event) {
-    }
-
-    @Override
-    public void windowClosed(WindowEvent event) {
-    }
-
-    @Override
-    public void windowIconified(WindowEvent event) {
-    }
-
-    @Override
-    public void windowDeiconified(WindowEvent event) {
-    }
-
-    @Override
-    public void windowActivated(WindowEvent event) {
-    }
-
-    @Override
-    public void windowDeactivated(WindowEvent event) {
     }
 }

@@ -20,17 +20,6 @@ public class multdesc extends Applet implements ItemListener, ActionListener {
     /** The parameter that holds the descriptions for this applet. */
     public static final String DESCRIPTIONS = "descriptions";
 
-    private static final String[][] PARAMETERS = {
-        {"multidest", "URLs separated by \", \"", "the link addresses"},
-        {DESCRIPTIONS, "text separated by \",\"", "the entries of the list"},
-        {"frames", "names separated by \",\"", "the frame target of each link"},
-        {"font", "Helvetica, Times Roman, Courier or Dialog", "font of the entries"},
-        {"fontsize", "1-200", "font size in points"},
-        {"fontstyle", "Normal, Bold, Italic or Bold+Italic", "font style"},
-        {"background", "decimal RGB number", "background colour"},
-        {"sound", "file name", "sound played when a link is chosen"},
-    };
-
     private mylist links;
     private Choice choice;
 
@@ -77,6 +66,6 @@ public class multdesc extends Applet implements ItemListener, ActionListener {
 
     @Override
     public String[][] getParameterInfo() {
-        return PARAMETERS.clone();
+        return mylist.parameterInfo(DESCRIPTIONS, null);
     }
 }

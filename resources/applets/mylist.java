@@ -3,6 +3,10 @@ import java.applet.AudioClip;
 import java.awt.Color;
 import java.awt.Dimension;
 import java.awt.Font;
+import java.awt.event.ActionEvent;
+import java.awt.event.ActionListener;
+import java.awt.event.MouseAdapter;
+import java.awt.event.MouseEvent;
 import java.net.MalformedURLException;
 import java.net.URL;
 import java.util.ArrayList;
@@ -18,8 +22,12 @@ import java.util.function.Function;
  * with a comma and a blank, and escapes nothing. So an address may itself contain a comma
  * (query strings often do) and still arrive whole, while a comma inside a description splits
  * it: the lists are cut exactly where Tessaly joined them, and empty items keep their place.
+ *
+ * The scroll list and the window list show the same clickable list, so it is made and
+ * listened to here: a click on a row opens its link, and so do a double click and the Enter
+ * key, while the arrow keys only select, so keyboard users can read before choosing.
  */
-public class mylist {
+public class mylist extends MouseAdapter implements ActionListener {
     /** Separator of the "multidest" list. */
     public static final String URL_SEPARATOR = ", ";
     /** Separator of the description and "frames" lists. */
@@ -42,6 +50,32 @@ public class mylist {
     private final Dimension listSize;
     private AudioClip sound;
     private boolean soundFetched;
+    private AppletContext listContext;
+    private URL listDocumentBase;
+
+    /**
+     * The parameters an applet reads, for getParameterInfo. Each applet names its own
+     * description parameter; listName says what "sizewidth" and "sizeheight" measure, and is
+     * null for the pull-down list, which has neither a size nor a text colour.
+     */
+    public static String[][] parameterInfo(String descriptionParameter, String listName) {
+        List<String[]> rows = new ArrayList<String[]>();
+        rows.add(new String[] {"multidest", "URLs separated by \", \"", "the link addresses"});
+        rows.add(new String[] {descriptionParameter, "text separated by \",\"", "the entries of the list"});
+        rows.add(new String[] {"frames", "names separated by \",\"", "the frame target of each link"});
+        rows.add(new String[] {"font", "Helvetica, Times Roman, Courier or Dialog", "font of the entries"});
+        rows.add(new String[] {"fontsize", "1-200", "font size in points"});
+        rows.add(new String[] {"fontstyle", "Normal, Bold, Italic or Bold+Italic", "font style"});
+        if (listName != null)
+            rows.add(new String[] {"colour", "decimal RGB number", "text colour"});
+        rows.add(new String[] {"background", "decimal RGB number", "background colour"});
+        rows.add(new String[] {"sound", "file name", "sound played when a link is chosen"});
+        if (listName != null) {
+            rows.add(new String[] {"sizewidth", "pixels", "width of " + listName});
+            rows.add(new String[] {"sizeheight", "pixels", "height of " + listName});
+        }
+        return rows.toArray(new String[rows.size()][]);
+    }
 
     /**
      * Reads the page's parameters; descriptionParameter differs by applet ("descriptions" or
@@ -172,6 +206,40 @@ public class mylist {
         }
         if (sound != null)
             sound.play();
+    }
+
+    /**
+     * A list of the descriptions in the page's font and colours whose rows open their links
+     * in the given page. It is not sized: the scroll list places it, the window list packs it.
+     */
+    public java.awt.List newList(AppletContext context, URL documentBase) {
+        listContext = context;
+        listDocumentBase = documentBase;
+        java.awt.List list = new java.awt.List();
+        list.setFont(font);
+        list.setForeground(foreground);
+        list.setBackground(background);
+        for (String description : descriptions)
+            list.add(description);
+        list.addActionListener(this);
+        list.addMouseListener(this);
+        return list;
+    }
+
+    private void openSelected(Object source) {
+        if (source instanceof java.awt.List)
+            open(((java.awt.List) source).getSelectedIndex(), listContext, listDocumentBase);
+    }
+
+    @Override
+    public void actionPerformed(ActionEvent event) {
+        openSelected(event.getSource());
+    }
+
+    @Override
+    public void mouseClicked(MouseEvent event) {
+        if (event.getClickCount() == 1)
+            openSelected(event.getSource());
     }
 
     private static String item(List<String> items, int index) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -90,16 +91,39 @@ bool writeWav(const std::string &path, const std::vector<std::int16_t> &samples)
     return static_cast<bool>(file);
 }
 
+// A voice gliding from `from` to `to` Hz over `length` seconds, `start` seconds in.
+Voice glide(double start, double length, double from, double to, double decay) {
+    Voice v;
+    v.start = start;
+    v.length = length;
+    v.from = from;
+    v.to = to;
+    v.decay = decay;
+    return v;
+}
+
+Samples mix(std::initializer_list<Voice> voices) {
+    Samples out;
+    for (const Voice &v : voices)
+        addVoice(out, v);
+    return out;
+}
+
+// Pelfin's "bloop": a round glide with a soft second harmonic and no third, so it sounds
+// rounder than the chimes.
+Samples bloop(double length, double from, double to, double decay) {
+    Voice v = glide(0, length, from, to, decay);
+    v.second = 0.15;
+    v.third = 0.0;
+    return mix({v});
+}
+
 // Splash: a bright four-note chime rising over an octave, like a bell being tapped.
 Samples splashChime() {
     Samples out;
     const double notes[] = {523.25, 659.25, 783.99, 1046.50};
     for (int i = 0; i < 4; ++i) {
-        Voice v;
-        v.start = 0.11 * i;
-        v.length = 1.0 - v.start;
-        v.from = v.to = notes[i];
-        v.decay = 0.32;
+        Voice v = glide(0.11 * i, 1.0 - 0.11 * i, notes[i], notes[i], 0.32);
         v.level = i == 3 ? 1.0 : 0.8;
         addVoice(out, v);
     }
@@ -108,49 +132,17 @@ Samples splashChime() {
 
 // Pelfin starts to dance: a round, rising "bloop".
 Samples mascotStart() {
-    Samples out;
-    Voice v;
-    v.length = 0.26;
-    v.from = 330;
-    v.to = 740;
-    v.decay = 0.12;
-    v.second = 0.15;
-    v.third = 0.0;
-    addVoice(out, v);
-    return out;
+    return bloop(0.26, 330, 740, 0.12);
 }
 
 // Pelfin's little cheer: two quick chirps, the second a fourth higher.
 Samples mascotCheer() {
-    Samples out;
-    Voice a;
-    a.length = 0.1;
-    a.from = 880;
-    a.to = 940;
-    a.decay = 0.06;
-    addVoice(out, a);
-    Voice b = a;
-    b.start = 0.1;
-    b.length = 0.16;
-    b.from = 1175;
-    b.to = 1245;
-    b.decay = 0.08;
-    addVoice(out, b);
-    return out;
+    return mix({glide(0, 0.1, 880, 940, 0.06), glide(0.1, 0.16, 1175, 1245, 0.08)});
 }
 
 // Pelfin settles down again: the opening "bloop" falling back.
 Samples mascotEnd() {
-    Samples out;
-    Voice v;
-    v.length = 0.32;
-    v.from = 740;
-    v.to = 300;
-    v.decay = 0.14;
-    v.second = 0.15;
-    v.third = 0.0;
-    addVoice(out, v);
-    return out;
+    return bloop(0.32, 740, 300, 0.14);
 }
 
 } // namespace

@@ -89,11 +89,15 @@ public:
     }
 
 private:
+    // Moves the scripted answer into a local built in place rather than copying the queued
+    // optional, so the result is only ever constructed from an engaged value.
     template <typename T> static std::optional<T> next(std::deque<std::optional<T>>& queue) {
-        if (queue.empty())
-            return std::nullopt;
-        auto value = queue.front();
-        queue.pop_front();
+        std::optional<T> value;
+        if (!queue.empty()) {
+            if (queue.front().has_value())
+                value.emplace(std::move(*queue.front()));
+            queue.pop_front();
+        }
         return value;
     }
     platform::FileDialogResult nextFile() {
