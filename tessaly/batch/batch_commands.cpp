@@ -7,6 +7,7 @@
 
 #include "platform/file_ops.h"
 #include "platform/paths.h"
+#include "platform/profile_text.h"
 #include "platform/program_home.h"
 
 namespace tessaly {
@@ -35,11 +36,24 @@ int import(const CommandLine& line, std::ostream& err) {
         err << bookmarkImportFailure(imported, line.bookmarks) << '\n';
         return kExitFailed;
     }
+    // The verb saves without asking, so it only ever replaces a file that is a document
+    // (or empty): any other file named by mistake is left as it was.
     Document document;
-    if (platform::fileExists(line.document))
+    if (platform::fileExists(line.document)) {
+        const auto existing = platform::readFile(line.document);
+        if (!existing) {
+            err << "The document " << line.document << " cannot be read.\n";
+            return kExitFailed;
+        }
+        const platform::ProfileText text(*existing);
+        if (!existing->empty() && !text.hasSection("Link") && !text.hasSection("Properties")) {
+            err << line.document << " is not a Tessaly document; it was left unchanged.\n";
+            return kExitFailed;
+        }
         document = openDocument(line.document);
-    else
+    } else {
         document.properties = AppletProperties::initial();
+    }
     for (const ImportedLink& link : imported.links)
         document.links.append(link.description, link.url, link.frame);
     const platform::WriteResult saved = saveDocument(line.document, document);

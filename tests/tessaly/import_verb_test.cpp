@@ -52,3 +52,25 @@ TEST(ImportVerb, BatchVerbRefusesAMissingFileAndBadArguments) {
     EXPECT_EQ(parseCommandLine({"--import", "b.htm"}).error, "--import needs --save DOC.tsy");
     EXPECT_FALSE(parseCommandLine({"--compile", "d.tsy", "--target", "x"}).error.empty());
 }
+
+TEST(ImportVerb, BatchVerbNeverReplacesAFileThatIsNotADocument) {
+    TempDir dir;
+    TempDir::write(dir.file("bookmarks.htm"), "<DT><A HREF=\"n.htm\">New</A>\n");
+    const std::string notes = "My notes\r\nnot an ini file at all\r\n";
+    TempDir::write(dir.file("notes.tsy"), notes);
+    std::ostringstream out, err;
+    EXPECT_EQ(runBatchCommand(parseCommandLine({"--import", dir.file("bookmarks.htm"), "--save",
+                                                dir.file("notes.tsy")}),
+                              out, err),
+              kExitFailed);
+    EXPECT_EQ(err.str(),
+              dir.file("notes.tsy") + " is not a Tessaly document; it was left unchanged.\n");
+    EXPECT_EQ(TempDir::read(dir.file("notes.tsy")), notes);
+
+    TempDir::write(dir.file("empty.tsy"), "");
+    EXPECT_EQ(runBatchCommand(parseCommandLine({"--import", dir.file("bookmarks.htm"), "--save",
+                                                dir.file("empty.tsy")}),
+                              out, err),
+              kExitOk);
+    EXPECT_EQ(openDocument(dir.file("empty.tsy")).links.size(), 1u);
+}
