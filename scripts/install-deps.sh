@@ -6,6 +6,11 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl1-mesa-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     default-jdk-headless
+    file dpkg-dev
+    clang libclang-rt-14-dev
+    lighttpd python3-aiosmtpd libcurl4-openssl-dev curl
+    chromium chromium-driver python3-selenium
+    xvfb xauth
 )
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then as_root=(sudo); fi

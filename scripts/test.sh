@@ -14,3 +14,8 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DWITH_SANITIZERS=ON -DBUI
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+# The fuzz targets, built with clang, each run briefly from its seed corpus.
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWITH_FUZZERS=ON
+cmake --build build-fuzz -j"$jobs"
+ctest --test-dir build-fuzz --output-on-failure -j"$jobs"
