@@ -25,7 +25,10 @@ if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed";
     fail "$package is already installed; remove it first so the check starts clean"
 fi
 
-(cd "$build" && cpack -G DEB >/dev/null 2>&1) || fail "cpack failed"
+if ! (cd "$build" && cpack -G DEB >"$build/cpack.log" 2>&1); then
+    cat "$build/cpack.log" >&2
+    fail "cpack failed (its output is above and in $build/cpack.log)"
+fi
 deb=$(ls -t "$build"/"$package"_*.deb | head -n 1)
 echo "package: $(basename "$deb") ($(du -k "$deb" | cut -f1) KiB)"
 

@@ -13,7 +13,13 @@ packages=(
     xvfb xauth
 )
 as_root=()
-if [ "$(id -u)" -ne 0 ]; then as_root=(sudo); fi
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "install-deps: run this as root (su -c 'bash scripts/install-deps.sh'), or install sudo first" >&2
+        exit 1
+    fi
+    as_root=(sudo)
+fi
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -qq
 "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${packages[@]}"
