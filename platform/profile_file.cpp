@@ -1,5 +1,7 @@
 #include "profile_file.h"
 
+#include "profile_cache.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -52,10 +54,7 @@ bool sameFile(const struct stat& a, const struct stat& b) {
 } // namespace
 
 std::optional<ProfileText> readProfile(std::string_view path) {
-    auto bytes = readFile(path);
-    if (!bytes)
-        return std::nullopt;
-    return ProfileText(*bytes);
+    return cachedProfileText(path);
 }
 
 ProfileText loadProfile(std::string_view path) {
@@ -67,6 +66,7 @@ WriteResult editProfile(std::string_view path, const std::function<void(ProfileT
     if (path.empty())
         return WriteResult::failure("No file name was given.");
     const std::string file(path);
+    const CachedProfileDrop dropKeptCopy(file);
     // Every writer replaces the file by renaming a new one over it, so after taking the lock
     // make sure it is still on the file that the path names; otherwise start again.
     for (int attempt = 0; attempt < 1000; ++attempt) {
@@ -76,6 +76,8 @@ WriteResult editProfile(std::string_view path, const std::function<void(ProfileT
                 return WriteResult::failure("Cannot read " + file + ": " + std::strerror(errno));
             ProfileText text;
             edit(text);
+            if (text.refusal())
+                return WriteResult::failure(*text.refusal());
             if (!text.modified())
                 return {};
             const CreateResult created = createFileAtomically(file, text.bytes());
@@ -98,6 +100,8 @@ WriteResult editProfile(std::string_view path, const std::function<void(ProfileT
             return WriteResult::failure("Cannot read " + file + ": " + std::strerror(errno));
         ProfileText text(*bytes);
         edit(text);
+        if (text.refusal())
+            return WriteResult::failure(*text.refusal());
         if (!text.modified())
             return {};
         return writeFileAtomically(file, text.bytes());

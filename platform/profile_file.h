@@ -10,7 +10,8 @@
 
 namespace platform {
 
-// The profile text of a file; nullopt when it is missing or cannot be read.
+// The profile text of a file; nullopt when it is missing or cannot be read. Parsed files
+// are kept between reads while they stay unchanged (profile_cache.h).
 std::optional<ProfileText> readProfile(std::string_view path);
 // The same, with a missing or unreadable file read as an empty one.
 ProfileText loadProfile(std::string_view path);

@@ -65,8 +65,10 @@ DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefa
     if (!lpAppName)
         return copyList(text.sectionNames(), lpReturnedString, nSize);
     if (!lpKeyName) {
+        // A list whose first byte is its NUL (no keys, or a first key with an empty name)
+        // counts as no list, and the default is copied instead.
         const auto keys = text.keyNames(lpAppName);
-        if (keys.empty())
+        if (keys.empty() || keys.front().empty())
             return copyValue(defaultText(lpDefault), lpReturnedString, nSize);
         return copyList(keys, lpReturnedString, nSize);
     }

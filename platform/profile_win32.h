@@ -17,7 +17,8 @@ using LPSTR = char*;
 // number of bytes copied without the terminating NUL.
 DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault,
                                LPSTR lpReturnedString, DWORD nSize, LPCSTR lpFileName);
-// Sets a value; a null value deletes the key, a null key deletes the section.
+// Sets a value; a null value deletes the key, a null key deletes the section. FALSE also
+// when the value cannot be stored so that it reads back as written (see ProfileText).
 BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString,
                                 LPCSTR lpFileName);
 DWORD GetPrivateProfileSectionNamesA(LPSTR lpszReturnBuffer, DWORD nSize, LPCSTR lpFileName);

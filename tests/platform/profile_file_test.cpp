@@ -87,3 +87,20 @@ TEST(ProfileFile, TwoWriterProcessesLoseNoKey) {
         EXPECT_EQ(text.value("Script", "w1k" + std::to_string(i)), "w1k" + std::to_string(i));
     }
 }
+
+TEST(ProfileFile, ABatchWithOneRefusedWriteWritesNothingAndSaysWhy) {
+    TempDir dir;
+    const std::string ini = dir.file("refused.ini");
+    TempDir::write(ini, "[S]\nk=1\n");
+    const WriteResult result = editProfile(ini, [](ProfileText& t) {
+        t.setValue("S", "k", "2");
+        t.setValue("S", "a=b", "3");
+    });
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find("a=b"), std::string::npos) << result.error;
+    EXPECT_EQ(TempDir::read(ini), "[S]\nk=1\n");
+    const WriteResult single = writeProfileValue(dir.file("new.ini"), "S", "[k]", "v");
+    EXPECT_FALSE(single.ok);
+    EXPECT_NE(single.error.find("section header"), std::string::npos) << single.error;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("new.ini")));
+}

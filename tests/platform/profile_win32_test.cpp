@@ -79,3 +79,45 @@ TEST_F(ProfileWin32, UnchangedWriteLeavesTheFileUntouched) {
     EXPECT_EQ(std::filesystem::hard_link_count(ini), inode);
     EXPECT_EQ(TempDir::read(ini), "[S]\nk=v\n");
 }
+
+TEST_F(ProfileWin32, AKeyListStartingWithAnEmptyNameGivesTheDefault) {
+    TempDir::write(ini, "[S]\n=x\na=1\n[T]\na=1\n=x\n");
+    char buffer[64];
+    DWORD n = GetPrivateProfileStringA("S", nullptr, "dflt", buffer, sizeof buffer, ini.c_str());
+    EXPECT_EQ(std::string(buffer, n), "dflt");
+    n = GetPrivateProfileStringA("T", nullptr, "dflt", buffer, sizeof buffer, ini.c_str());
+    EXPECT_EQ(list(buffer, n + 1), std::string("a\0\0\0", 4));
+}
+
+TEST_F(ProfileWin32, LookupsFollowTheFirstLineOfAKeyAndFindComments) {
+    TempDir::write(ini, "[S]\nk\nk=1\n;c=2\n");
+    char buffer[64];
+    EXPECT_EQ(GetPrivateProfileStringA("S", "k", "dflt", buffer, sizeof buffer, ini.c_str()), 4u);
+    EXPECT_STREQ(buffer, "dflt");
+    EXPECT_EQ(GetPrivateProfileStringA("S", ";c", "", buffer, sizeof buffer, ini.c_str()), 1u);
+    EXPECT_STREQ(buffer, "2");
+    EXPECT_TRUE(WritePrivateProfileStringA("S", "k", "v", ini.c_str()));
+    EXPECT_EQ(TempDir::read(ini), "[S]\nk=v\nk=1\n;c=2\n");
+}
+
+TEST_F(ProfileWin32, TheEmptySectionNameWritesAboveTheFirstHeaderAndIsNeverListed) {
+    EXPECT_TRUE(WritePrivateProfileStringA("", "k", "v", ini.c_str()));
+    EXPECT_EQ(TempDir::read(ini), "k=v\r\n");
+    EXPECT_TRUE(WritePrivateProfileStringA("S", "a", "1", ini.c_str()));
+    EXPECT_TRUE(WritePrivateProfileStringA("", "j", "w", ini.c_str()));
+    EXPECT_EQ(TempDir::read(ini), "k=v\r\nj=w\r\n[S]\r\na=1\r\n");
+    char buffer[64];
+    const DWORD n = GetPrivateProfileSectionNamesA(buffer, sizeof buffer, ini.c_str());
+    EXPECT_EQ(list(buffer, n + 1), std::string("S\0\0", 3));
+    EXPECT_EQ(GetPrivateProfileStringA("", "j", "", buffer, sizeof buffer, ini.c_str()), 1u);
+}
+
+TEST_F(ProfileWin32, AWriteThatCouldNotBeReadBackReturnsFalseAndLeavesTheFile) {
+    TempDir::write(ini, "[S]\n[k=1\nnext=2\n");
+    EXPECT_FALSE(WritePrivateProfileStringA("S", "[k", "x]", ini.c_str()));
+    EXPECT_FALSE(WritePrivateProfileStringA("S", "a=b", "c", ini.c_str()));
+    EXPECT_EQ(TempDir::read(ini), "[S]\n[k=1\nnext=2\n");
+    const std::string fresh = dir.file("fresh.ini");
+    EXPECT_FALSE(WritePrivateProfileStringA("S", "[k]", "v", fresh.c_str()));
+    EXPECT_FALSE(std::filesystem::exists(fresh));
+}
