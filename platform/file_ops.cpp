@@ -61,21 +61,20 @@ std::string limitText(std::uint64_t limit) {
     return std::to_string(limit) + " bytes";
 }
 
-ReadResult readFailure(ReadResult::Outcome outcome, std::string error) {
+ReadResult readFailure(ReadResult::Outcome outcome, std::string_view path, std::string reason) {
     ReadResult result;
     result.outcome = outcome;
-    result.error = std::move(error);
+    result.error = outcome == ReadResult::Outcome::Missing
+                       ? "The file " + std::string(path) + " does not exist."
+                       : "The file " + std::string(path) + " cannot be read: " + reason + ".";
+    result.reason = std::move(reason);
     return result;
 }
 
 ReadResult tooLarge(std::string_view path, std::uint64_t limit) {
-    return readFailure(ReadResult::Outcome::TooLarge,
-                       "The file " + std::string(path) + " is larger than " + limitText(limit) +
-                           ", more than such a file ever holds, so it was not read.");
-}
-
-std::string cannotRead(std::string_view path, const std::string& why) {
-    return "The file " + std::string(path) + " cannot be read: " + why + ".";
+    return readFailure(ReadResult::Outcome::TooLarge, path,
+                       "it is larger than " + limitText(limit) +
+                           ", more than such a file ever holds");
 }
 
 // Sixteen hex digits from the system's random source, so that no two writers, and no writer
@@ -117,10 +116,10 @@ bool directoryExists(std::string_view path) {
 ReadResult readDescriptor(int fd, std::string_view path, std::uint64_t limit) {
     struct stat st {};
     if (::fstat(fd, &st) != 0)
-        return readFailure(ReadResult::Outcome::Unreadable, cannotRead(path, describeErrno(errno)));
+        return readFailure(ReadResult::Outcome::Unreadable, path, describeErrno(errno));
     if (!S_ISREG(st.st_mode))
-        return readFailure(ReadResult::Outcome::NotAFile,
-                           cannotRead(path, "it is " + kindOf(st) + ", not a file"));
+        return readFailure(ReadResult::Outcome::NotAFile, path,
+                           "it is " + kindOf(st) + ", not a file");
     if (st.st_size > 0 && static_cast<std::uint64_t>(st.st_size) > limit)
         return tooLarge(path, limit);
     ReadResult result;
@@ -134,8 +133,7 @@ ReadResult readDescriptor(int fd, std::string_view path, std::uint64_t limit) {
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return readFailure(ReadResult::Outcome::Unreadable,
-                               cannotRead(path, describeErrno(errno)));
+            return readFailure(ReadResult::Outcome::Unreadable, path, describeErrno(errno));
         }
         if (n == 0)
             break;
@@ -151,21 +149,19 @@ ReadResult readDescriptor(int fd, std::string_view path, std::uint64_t limit) {
 
 ReadResult readFileLimited(std::string_view path, std::uint64_t limit) {
     if (path.empty())
-        return readFailure(ReadResult::Outcome::Missing, "No file name was given.");
+        return readFailure(ReadResult::Outcome::Missing, path, "no file name was given");
     // O_NONBLOCK: opening a pipe without a writer must not wait for one.
     const int fd = ::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
-            return readFailure(ReadResult::Outcome::Missing,
-                               "The file " + std::string(path) + " does not exist.");
+            return readFailure(ReadResult::Outcome::Missing, path, "it does not exist");
         if (error == ELOOP)
-            return readFailure(ReadResult::Outcome::Unreadable,
-                               cannotRead(path, "it is a symbolic link that loops"));
+            return readFailure(ReadResult::Outcome::Unreadable, path,
+                               "it is a symbolic link that loops");
         if (error == ENXIO) // a socket, or a device without a driver
-            return readFailure(ReadResult::Outcome::NotAFile,
-                               cannotRead(path, "it is not a file"));
-        return readFailure(ReadResult::Outcome::Unreadable, cannotRead(path, describeErrno(error)));
+            return readFailure(ReadResult::Outcome::NotAFile, path, "it is not a file");
+        return readFailure(ReadResult::Outcome::Unreadable, path, describeErrno(error));
     }
     ReadResult result = readDescriptor(fd, path, limit);
     ::close(fd);

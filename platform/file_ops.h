@@ -31,7 +31,8 @@ struct ReadResult {
     enum class Outcome { Read, Missing, NotAFile, TooLarge, Unreadable };
     Outcome outcome = Outcome::Missing;
     std::string bytes;
-    std::string error; // a sentence naming the file and the reason, empty when read
+    std::string reason; // why, as a clause: "it is a pipe, not a file"
+    std::string error;  // a sentence naming the file and the reason, empty when read
     explicit operator bool() const { return outcome == Outcome::Read; }
 };
 ReadResult readFileLimited(std::string_view path, std::uint64_t limit = kReadLimit);

@@ -7,6 +7,7 @@
 
 #include "vmcntrl/config/script_name.h"
 #include "vmcntrl/config/wizard_checks.h"
+#include "vmcntrl/config/wizard_run.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -189,9 +190,11 @@ WizardChoices Form3::choices() const {
 void Form3::createScript() {
     const WizardChoices c = choices();
     const Settings& settings = main_->settings();
+    // A run whose script is not saved in the end takes its files back with it.
+    WizardRun run(main_->programDirectory(), c.name, main_->ini());
     const WizardFiles files =
-        writeWizardFiles({main_->programDirectory(), c.name, c.templatePath,
-                          settings.WinScriptAlias, settings.serverExtension, c.style});
+        run.writeFiles({main_->programDirectory(), c.name, c.templatePath,
+                        settings.WinScriptAlias, settings.serverExtension, c.style});
     if (!files.ok()) {
         main_->services().prompts.message(
             this,
@@ -238,10 +241,12 @@ void Form3::createScript() {
     // When the editor's Save stopped at one of its checks it has said why; the script is not
     // ready, so stay here and let the user go back and change the choice.
     if (main_->saveFailed()) {
+        run.undo();
         ProgressBar1->hide();
         cmdBack->setEnabled(true);
         return;
     }
+    run.keep();
     SSTab1->setCurrentIndex(kLastPage);
     cmdNext->setEnabled(false);
     cmdFinish->setEnabled(true);
