@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vmcntrl {
@@ -57,6 +58,19 @@ std::vector<std::string> journalFiles(const platform::ProfileText& journal) {
     }
 }
 
+// Puts the kept-aside file back in its place. A backup that is still a second name of the
+// file in place (the run never replaced it) only loses that name: rename() would leave both.
+void restore(const std::string& path, const std::string& backup) {
+    struct stat kept {}, current {};
+    if (::stat(backup.c_str(), &kept) != 0)
+        return;
+    if (::stat(path.c_str(), &current) == 0 && kept.st_dev == current.st_dev &&
+        kept.st_ino == current.st_ino)
+        std::remove(backup.c_str());
+    else
+        std::rename(backup.c_str(), path.c_str());
+}
+
 // Created files go, kept-aside ones come back; then the journal goes.
 void putBack(const platform::ProfileText& journal, const std::string& journalPath) {
     for (int i = 1;; ++i) {
@@ -67,8 +81,8 @@ void putBack(const platform::ProfileText& journal, const std::string& journalPat
             journal.value(kFilesSection, "Backup" + std::to_string(i)).value_or(std::string());
         if (backup.empty())
             std::remove(path->c_str());
-        else if (platform::fileExists(backup))
-            std::rename(backup.c_str(), path->c_str());
+        else
+            restore(*path, backup);
     }
     for (const std::string& path : journalFiles(journal))
         platform::removeStaleTemporaries(path);
@@ -87,6 +101,21 @@ void dropBackups(const platform::ProfileText& journal, const std::string& journa
     for (const std::string& path : journalFiles(journal))
         platform::removeStaleTemporaries(path);
     std::remove(journalPath.c_str());
+}
+
+// A second name for the file as it is: the run's writes replace the file by a new one, so
+// the second name keeps the old one, with its permissions, for putting back. Where hard
+// links are not supported, a copy with the same permissions does.
+std::string keepAside(const std::string& path, const std::string& backup, const std::string& bytes) {
+    std::remove(backup.c_str());
+    if (::link(path.c_str(), backup.c_str()) == 0)
+        return {};
+    if (const platform::WriteResult copied = platform::writeFileAtomically(backup, bytes); !copied)
+        return copied.error;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0)
+        ::chmod(backup.c_str(), st.st_mode & 07777);
+    return {};
 }
 
 bool processAlive(pid_t pid) { return ::kill(pid, 0) == 0 || errno != ESRCH; }
@@ -202,11 +231,9 @@ WizardFiles WizardRun::writeFiles(const WizardFilesRequest& request) {
             !noted)
             return refuse(noted.error);
         if (old) {
-            if (const platform::WriteResult kept = platform::writeFileAtomically(file.backup, old.bytes);
-                !kept) {
-                files_.back().backup.clear(); // nothing to put back; the file is as it was
-                files_.pop_back();
-                return refuse("The file " + path + " could not be kept aside: " + kept.error);
+            if (std::string error = keepAside(path, file.backup, old.bytes); !error.empty()) {
+                files_.pop_back(); // nothing to put back: the file is as it was
+                return refuse("The file " + path + " could not be kept aside: " + error);
             }
         }
     }
@@ -237,7 +264,7 @@ void WizardRun::undo() {
         if (file.backup.empty())
             std::remove(file.path.c_str());
         else
-            std::rename(file.backup.c_str(), file.path.c_str());
+            restore(file.path, file.backup);
     }
     std::remove(journal_.c_str());
     files_.clear();
