@@ -1,6 +1,9 @@
 // Open in Tessaly's window, with a document that is missing or cannot be read.
 #include "tessaly/ui/window_fixture.h"
 
+#include "platform/qt/help_file.h"
+#include "platform/qt/sound_player.h"
+
 #include <QPushButton>
 #include <QtTest>
 
@@ -30,6 +33,17 @@ private slots:
             QCOMPARE(f.window->linkCount(), 2);
             QCOMPARE(f.window->windowTitle(), QStringLiteral("Tessaly"));
         }
+    }
+
+    void aPipeAsTheHelpFileOrASoundIsNotWaitedOn() {
+        TempDir dir;
+        const std::string pipe = dir.file("pipe");
+        QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+        const auto start = std::chrono::steady_clock::now();
+        QVERIFY(platform::HelpFile::load(QString::fromStdString(pipe)).topics().isEmpty());
+        QCOMPARE(platform::wavDurationMs(QString::fromStdString(pipe)), -1);
+        QCOMPARE(platform::wavDurationMs(QStringLiteral("/dev/zero")), -1);
+        QVERIFY(std::chrono::steady_clock::now() - start < std::chrono::seconds(1));
     }
 
     void aMissingDocumentStillOpensAsANewEmptyOne() {

@@ -5,6 +5,7 @@
 #include "script_selector.h"
 #include "whats_this.h"
 
+#include "platform/file_ops.h"
 #include "vmcntrl/config/script_name.h"
 #include "vmcntrl/config/wizard_checks.h"
 #include "vmcntrl/config/wizard_run.h"
@@ -95,7 +96,9 @@ void Form3::selectTemplate(int index) {
     const FormTemplate& chosen = templates_[static_cast<std::size_t>(index)];
     selectedTemplate_ = chosen.path;
     QPixmap preview;
-    if (!chosen.preview.empty() && preview.load(fromBytes(chosen.preview))) {
+    const auto picture = chosen.preview.empty() ? std::nullopt : platform::readFile(chosen.preview);
+    if (picture && preview.loadFromData(reinterpret_cast<const uchar*>(picture->data()),
+                                        static_cast<uint>(picture->size()))) {
         Image3_0->setPixmap(
             preview.scaled(PreviewFrame->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
         PreviewFrame->setCurrentWidget(Image3_0);
