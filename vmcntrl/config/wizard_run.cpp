@@ -147,7 +147,8 @@ int recoverWizardRuns(const std::string& programDirectory, const VellumIni& ini)
             continue;
         const std::string pidText = file.substr(
             kJournalPrefix.size(), file.size() - kJournalPrefix.size() - kJournalSuffix.size());
-        if (pidText.empty() || pidText.find_first_not_of("0123456789") != std::string::npos)
+        if (pidText.empty() || pidText.size() > 10 ||
+            pidText.find_first_not_of("0123456789") != std::string::npos)
             continue;
         const pid_t pid = static_cast<pid_t>(std::stol(pidText));
         if (pid == ::getpid() ? activeRun() != nullptr : processAlive(pid))
