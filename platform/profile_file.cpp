@@ -29,24 +29,6 @@ private:
     int fd_;
 };
 
-std::optional<std::string> readDescriptor(int fd) {
-    std::string bytes;
-    char buffer[65536];
-    off_t offset = 0;
-    for (;;) {
-        const ssize_t n = ::pread(fd, buffer, sizeof buffer, offset);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return std::nullopt;
-        }
-        if (n == 0)
-            return bytes;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-        offset += n;
-    }
-}
-
 bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
@@ -65,15 +47,28 @@ ProfileText loadProfile(std::string_view path) {
 WriteResult editProfile(std::string_view path, const std::function<void(ProfileText&)>& edit) {
     if (path.empty())
         return WriteResult::failure("No file name was given.");
-    const std::string file(path);
-    const CachedProfileDrop dropKeptCopy(file);
+    // A symbolic link stays a link: the file it names is read, locked and replaced (and
+    // created, when the link dangles), as a document save does.
+    std::string reason;
+    const auto target = writeTarget(path, reason);
+    if (!target)
+        return WriteResult::failure("Cannot write " + std::string(path) + ": " + reason);
+    const std::string file = *target;
+    const CachedProfileDrop dropKeptCopy(path);
+    const CachedProfileDrop dropTargetCopy(file);
+    const auto failure = [&](const std::string& why) {
+        return WriteResult::failure("Cannot write " + std::string(path) + ": " + why);
+    };
     // Every writer replaces the file by renaming a new one over it, so after taking the lock
-    // make sure it is still on the file that the path names; otherwise start again.
+    // make sure it is still on the file that the path names; otherwise start again. A round
+    // only repeats when another writer replaced or created the file meanwhile, so a busy
+    // writer can take many rounds, while a file that nobody else writes takes one.
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        // O_NONBLOCK: a pipe in the file's place must be refused, not waited on.
+        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
         if (fd < 0) {
             if (errno != ENOENT)
-                return WriteResult::failure("Cannot read " + file + ": " + std::strerror(errno));
+                return failure(std::strerror(errno));
             ProfileText text;
             edit(text);
             if (text.refusal())
@@ -88,17 +83,24 @@ WriteResult editProfile(std::string_view path, const std::function<void(ProfileT
             return {};
         }
         LockedFile lock(fd);
+        struct stat locked {};
+        if (::fstat(lock.fd(), &locked) != 0)
+            return failure(std::strerror(errno));
+        if (!S_ISREG(locked.st_mode))
+            return failure(nonFileReason(file));
+        if (std::string blocker = replaceBlocker(file); !blocker.empty())
+            return failure(blocker);
         while (::flock(lock.fd(), LOCK_EX) != 0)
             if (errno != EINTR)
                 return WriteResult::failure("Cannot lock " + file + ": " + std::strerror(errno));
-        struct stat locked {}, named {};
+        struct stat named {};
         if (::fstat(lock.fd(), &locked) != 0 || ::stat(file.c_str(), &named) != 0 ||
             !sameFile(locked, named))
             continue;
-        auto bytes = readDescriptor(lock.fd());
+        ReadResult bytes = readDescriptor(lock.fd(), file);
         if (!bytes)
-            return WriteResult::failure("Cannot read " + file + ": " + std::strerror(errno));
-        ProfileText text(*bytes);
+            return WriteResult::failure(bytes.error);
+        ProfileText text(bytes.bytes);
         edit(text);
         if (text.refusal())
             return WriteResult::failure(*text.refusal());
@@ -106,7 +108,7 @@ WriteResult editProfile(std::string_view path, const std::function<void(ProfileT
             return {};
         return writeFileAtomically(file, text.bytes());
     }
-    return WriteResult::failure("Cannot write " + file + ": it keeps changing.");
+    return failure("another program keeps replacing it.");
 }
 
 WriteResult writeProfileValue(std::string_view path, std::string_view section,

@@ -45,8 +45,17 @@ bool seedFolder(const std::string& source, const std::string& target, const std:
 
 ProgramHome resolveProgramHome(const std::string& programName, const std::string& explicitHome,
                                const std::string& installedDirectory) {
-    if (!explicitHome.empty())
-        return {explicitHome, {}};
+    if (!explicitHome.empty()) {
+        // Paths below the home are stored in files that other programs, and later starts
+        // from other folders, read: they must not depend on this start's working folder.
+        std::error_code ec;
+        fs::path absolute = fs::absolute(explicitHome, ec).lexically_normal();
+        if (ec)
+            return {explicitHome, {}};
+        if (absolute.filename().empty() && absolute.has_parent_path() && absolute != absolute.root_path())
+            absolute = absolute.parent_path();
+        return {absolute.string(), {}};
+    }
     const std::string probe = installedDirectory + "/.write-probe";
     if (replaceBlocker(probe).empty())
         return {installedDirectory, {}};

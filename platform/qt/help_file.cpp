@@ -1,6 +1,7 @@
 #include "help_file.h"
 
-#include <QFile>
+#include "platform/file_ops.h"
+
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
@@ -52,10 +53,11 @@ HelpFile HelpFile::parse(const QString& text) {
 }
 
 HelpFile HelpFile::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Through the limited reader: a pipe or a device named as the help file cannot hang it.
+    const auto bytes = readFile(path.toLocal8Bit().toStdString());
+    if (!bytes)
         return {};
-    return parse(QString::fromUtf8(file.readAll()));
+    return parse(QString::fromUtf8(bytes->data(), static_cast<qsizetype>(bytes->size())));
 }
 
 std::optional<HelpTopic> HelpFile::topic(int id) const {

@@ -1,7 +1,9 @@
 #include "sound_player.h"
 
+#include "platform/file_ops.h"
+
+#include <QBuffer>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QTimer>
@@ -11,9 +13,13 @@
 namespace platform {
 
 int wavDurationMs(const QString& wavPath) {
-    QFile file(wavPath);
-    if (!file.open(QIODevice::ReadOnly))
+    // Read whole through the limited reader, so a pipe or a device cannot hang the player.
+    const auto bytes = readFile(wavPath.toLocal8Bit().toStdString());
+    if (!bytes)
         return -1;
+    QByteArray content(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    QBuffer file(&content);
+    file.open(QIODevice::ReadOnly);
     const QByteArray head = file.read(12);
     if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
         return -1;

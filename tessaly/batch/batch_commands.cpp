@@ -16,7 +16,12 @@ namespace {
 int compile(const CommandLine& line, std::ostream& out, std::ostream& err) {
     const std::string home = programDirectoryFor(line);
     const Options options = loadOptions(optionsFilePath(home));
-    Document document = openDocument(line.document);
+    DocumentOpen opened = openDocumentFile(line.document);
+    if (!opened.ok()) {
+        err << opened.error << '\n';
+        return kExitFailed;
+    }
+    Document& document = opened.document;
     if (const auto obstacle = compileObstacle(document)) {
         err << *obstacle << '\n';
         return kExitFailed;
@@ -39,20 +44,20 @@ int import(const CommandLine& line, std::ostream& err) {
     // The verb saves without asking, so it only ever replaces a file that is a document
     // (or empty): any other file named by mistake is left as it was.
     Document document;
-    if (platform::fileExists(line.document)) {
-        const auto existing = platform::readFile(line.document);
-        if (!existing) {
-            err << "The document " << line.document << " cannot be read.\n";
-            return kExitFailed;
-        }
-        const platform::ProfileText text(*existing);
-        if (!existing->empty() && !text.hasSection("Link") && !text.hasSection("Properties")) {
+    const platform::ReadResult existing = platform::readFileLimited(line.document);
+    if (existing.outcome == platform::ReadResult::Outcome::Missing) {
+        document.properties = AppletProperties::initial();
+    } else if (!existing) {
+        err << "The document " << line.document << " cannot be read: " << existing.reason
+            << ".\n";
+        return kExitFailed;
+    } else {
+        const platform::ProfileText text(existing.bytes);
+        if (!existing.bytes.empty() && !text.hasSection("Link") && !text.hasSection("Properties")) {
             err << line.document << " is not a Tessaly document; it was left unchanged.\n";
             return kExitFailed;
         }
-        document = openDocument(line.document);
-    } else {
-        document.properties = AppletProperties::initial();
+        document = documentFromText(text);
     }
     for (const ImportedLink& link : imported.links)
         document.links.append(link.description, link.url, link.frame);

@@ -45,9 +45,24 @@ platform::WriteResult saveDocument(std::string_view path, const Document& docume
 }
 
 Document openDocument(std::string_view path) {
+    return openDocumentFile(path).document;
+}
+
+DocumentOpen openDocumentFile(std::string_view path) {
     setCurrentProfileFile(std::string(path));
+    DocumentOpen opened;
+    platform::ReadResult read = platform::readFileLimited(path);
+    if (read.outcome != platform::ReadResult::Outcome::Read &&
+        read.outcome != platform::ReadResult::Outcome::Missing) {
+        opened.error = std::move(read.error);
+        return opened;
+    }
+    opened.document = documentFromText(platform::ProfileText(read.bytes));
+    return opened;
+}
+
+Document documentFromText(const platform::ProfileText& text) {
     Document document;
-    const platform::ProfileText text = platform::loadProfile(path);
     const auto read = [&](std::string_view section, const std::string& key) {
         return text.value(section, key).value_or(std::string());
     };

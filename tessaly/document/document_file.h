@@ -4,6 +4,7 @@
 #include "link_list.h"
 
 #include "platform/file_ops.h"
+#include "platform/profile_text.h"
 
 #include <string>
 #include <string_view>
@@ -38,5 +39,18 @@ platform::WriteResult saveDocument(std::string_view path, const Document& docume
 // file that is not a document, gives a document without links and with empty properties.
 // The path becomes the current profile file.
 Document openDocument(std::string_view path);
+
+// The same, telling a file that exists but cannot be read (a pipe, a device, no permission,
+// over the size limit) from a missing one: the former gives the reason and no links, the
+// latter opens as a new, empty document.
+struct DocumentOpen {
+    Document document;
+    std::string error; // empty when the document was read or the file is missing
+    bool ok() const { return error.empty(); }
+};
+DocumentOpen openDocumentFile(std::string_view path);
+
+// The document a profile text holds, by the rules of openDocument.
+Document documentFromText(const platform::ProfileText& text);
 
 } // namespace tessaly

@@ -2,9 +2,7 @@
 
 #include "platform/file_ops.h"
 
-#include <filesystem>
 #include <new>
-#include <system_error>
 
 namespace tessaly {
 
@@ -100,22 +98,24 @@ std::vector<ImportedLink> importBookmarks(std::string_view bytes, std::string_vi
 
 BookmarkImport importBookmarkFile(std::string_view path, std::string_view frame) {
     using Outcome = BookmarkImport::Outcome;
-    if (!platform::fileExists(path))
-        return {Outcome::Missing, {}};
-    // A pipe or a device passes the existence probe but would block the read or never end
-    // it, so only a regular file is read.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(std::filesystem::path(std::string(path)), ec))
-        return {Outcome::Unreadable, {}};
+    // A folder fails the existence test as a missing file does.
+    if (platform::directoryExists(path))
+        return {Outcome::Missing, {}, {}};
+    // Only a regular file within the size limit is read: a pipe or a device would block the
+    // read or never end it, and a huge file would exhaust memory.
+    platform::ReadResult read = platform::readFileLimited(path);
+    switch (read.outcome) {
+    case platform::ReadResult::Outcome::Read:
+        break;
+    case platform::ReadResult::Outcome::Missing:
+        return {Outcome::Missing, {}, {}};
+    default:
+        return {Outcome::Unreadable, {}, std::move(read.reason)};
+    }
     try {
-        const std::optional<std::string> bytes = platform::readFile(path);
-        if (!bytes)
-            return {Outcome::Unreadable, {}};
-        return {Outcome::Imported, importBookmarks(*bytes, frame)};
+        return {Outcome::Imported, importBookmarks(read.bytes, frame), {}};
     } catch (const std::bad_alloc&) {
-        // A file larger than the memory left cannot be imported; say so instead of ending
-        // the program.
-        return {Outcome::Unreadable, {}};
+        return {Outcome::Unreadable, {}, "there is not enough memory for its links"};
     }
 }
 
@@ -128,7 +128,9 @@ std::string bookmarkImportFailure(const BookmarkImport& import, std::string_view
     case BookmarkImport::Outcome::Unreadable:
         break;
     }
-    return "The bookmark file " + std::string(path) + " cannot be read.";
+    if (import.reason.empty())
+        return "The bookmark file " + std::string(path) + " cannot be read.";
+    return "The bookmark file " + std::string(path) + " cannot be read: " + import.reason + ".";
 }
 
 } // namespace tessaly

@@ -60,11 +60,13 @@ struct BookmarkImport {
     enum class Outcome { Imported, Missing, Unreadable };
     Outcome outcome = Outcome::Missing;
     std::vector<ImportedLink> links;
+    std::string reason; // why an existing file could not be read ("it is a pipe, not a file")
 };
 BookmarkImport importBookmarkFile(std::string_view path, std::string_view frame);
 
-// The message for a failed import ("Re-select bookmark file." for a missing file), or an
-// empty text when the import succeeded.
+// The message for a failed import ("Re-select bookmark file." for a missing file; "The
+// bookmark file F cannot be read: <reason>." for one that exists), or an empty text when the
+// import succeeded.
 std::string bookmarkImportFailure(const BookmarkImport& import, std::string_view path);
 
 extern const char* const kReselectBookmarkFile;

@@ -34,8 +34,16 @@ void MainWindow::openDocumentFile() {
     const platform::FileDialogResult chosen = services_.prompts.openFile(this, documentDialog());
     if (!chosen.accepted)
         return;
+    // A missing file opens as a new, empty document; one that exists but cannot be read says
+    // so and leaves the window as it was.
+    const DocumentOpen opened = tessaly::openDocumentFile(toBytes(chosen.path));
+    if (!opened.ok()) {
+        services_.prompts.message(this, toText(opened.error), platform::MessageButtons::Ok,
+                                  platform::MessageIcon::Exclamation);
+        return;
+    }
     setWindowTitle(QStringLiteral("Tessaly - ") + chosen.path);
-    showDocument(openDocument(toBytes(chosen.path)));
+    showDocument(opened.document);
 }
 
 void MainWindow::saveDocumentFile() {

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -103,4 +105,45 @@ TEST(ProfileFile, ABatchWithOneRefusedWriteWritesNothingAndSaysWhy) {
     EXPECT_FALSE(single.ok);
     EXPECT_NE(single.error.find("section header"), std::string::npos) << single.error;
     EXPECT_FALSE(std::filesystem::exists(dir.file("new.ini")));
+}
+
+// What stands in the file's place decides at once, without blocking on a pipe or reading a
+// device without end.
+TEST(ProfileFile, APipeADeviceOrALoopingLinkIsRefusedAtOnceWithTheReason) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("pipe.ini").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.file("zero.ini"));
+    std::filesystem::create_symlink(dir.file("loop.ini"), dir.file("loop.ini"));
+    const auto start = std::chrono::steady_clock::now();
+    const WriteResult pipe = writeProfileValue(dir.file("pipe.ini"), "S", "k", "v");
+    const WriteResult zero = writeProfileValue(dir.file("zero.ini"), "S", "k", "v");
+    const WriteResult loop = writeProfileValue(dir.file("loop.ini"), "S", "k", "v");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_NE(pipe.error.find("a pipe, not a file"), std::string::npos) << pipe.error;
+    EXPECT_NE(zero.error.find("a device, not a file"), std::string::npos) << zero.error;
+    EXPECT_NE(loop.error.find("loops"), std::string::npos) << loop.error;
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.file("pipe.ini")));
+}
+
+TEST(ProfileFile, ADanglingLinkIsWrittenThroughToTheFileItNames) {
+    TempDir dir;
+    std::filesystem::create_symlink("target.ini", dir.file("vellum.ini"));
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(writeProfileValue(dir.file("vellum.ini"), "S", "k", "v").ok);
+    ASSERT_TRUE(writeProfileValue(dir.file("vellum.ini"), "S", "k2", "v2").ok);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("vellum.ini")));
+    EXPECT_EQ(TempDir::read(dir.file("target.ini")), "[S]\r\nk=v\r\nk2=v2\r\n");
+}
+
+TEST(ProfileFile, AFileOverTheSizeLimitIsRefusedInAMoment) {
+    TempDir dir;
+    const std::string ini = dir.file("huge.ini");
+    TempDir::write(ini, "[S]\r\n");
+    ASSERT_EQ(::truncate(ini.c_str(), off_t{2} << 30), 0);
+    const WriteResult result = writeProfileValue(ini, "S", "k", "v");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find("larger than 64 MiB"), std::string::npos) << result.error;
+    EXPECT_EQ(std::filesystem::file_size(ini), std::uintmax_t{2} << 30);
+    EXPECT_EQ(readProfile(ini), std::nullopt);
 }

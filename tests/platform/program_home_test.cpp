@@ -40,3 +40,10 @@ TEST(ProgramHome, ReadOnlyInstallIsSeededIntoAPerUserFolderKeepingUserFiles) {
     EXPECT_FALSE(std::filesystem::exists(user.file("tessaly/tessaly")));
     ::unsetenv("XDG_DATA_HOME");
 }
+
+TEST(ProgramHome, ARelativeHomeIsMadeAbsoluteSoStoredPathsHoldFromAnyFolder) {
+    const std::string cwd = std::filesystem::current_path().string();
+    EXPECT_EQ(resolveProgramHome("vmcntrl", "home", "/unused").path, cwd + "/home");
+    EXPECT_EQ(resolveProgramHome("vmcntrl", "./a/../home/", "/unused").path, cwd + "/home");
+    EXPECT_EQ(resolveProgramHome("vmcntrl", "/abs/home", "/unused").path, "/abs/home");
+}

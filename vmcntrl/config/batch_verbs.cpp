@@ -11,6 +11,7 @@
 #include "vellum_ini.h"
 #include "wizard_checks.h"
 #include "wizard_choices.h"
+#include "wizard_run.h"
 
 #include "platform/file_ops.h"
 #include "platform/paths.h"
@@ -144,9 +145,11 @@ int wizardVerb(const std::string& home, const CommandLine& line, std::ostream& o
     Settings settings;
     loadSettings(ini, settings);
     readServerExtension(ini, settings);
+    // Every way out of here before keep() takes the run's files back.
+    WizardRun run(home, choices.name, ini);
     const WizardFiles files =
-        writeWizardFiles({home, choices.name, choices.templatePath, settings.WinScriptAlias,
-                          settings.serverExtension, choices.style});
+        run.writeFiles({home, choices.name, choices.templatePath, settings.WinScriptAlias,
+                        settings.serverExtension, choices.style});
     if (!files.ok())
         return refuse(files.errors.front());
 
@@ -158,6 +161,7 @@ int wizardVerb(const std::string& home, const CommandLine& line, std::ostream& o
             ini.writeScript(choices.name, collectScript(state, ScriptRecord{}));
         !written)
         return refuse(written.error);
+    run.keep();
     out << choices.name << "\n";
     return 0;
 }

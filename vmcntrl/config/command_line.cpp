@@ -87,6 +87,13 @@ int runBatch(const CommandLine& line, std::ostream& out, std::ostream& err) {
         err << "vmcntrl: the program directory " << home << " does not exist.\n";
         return 1;
     }
+    // vellum.ini that is there but cannot be read (a pipe, a device, too large) is named at
+    // once; a missing one is an empty list of scripts.
+    if (const platform::ReadResult ini = platform::readFileLimited(vellumIniPath(home));
+        !ini && ini.outcome != platform::ReadResult::Outcome::Missing) {
+        err << "vmcntrl: " << ini.error << "\n";
+        return 1;
+    }
     if (line.verb == "--list") {
         VellumIni ini(vellumIniPath(home));
         for (const std::string& name : ini.loadScriptList().values())

@@ -5,8 +5,10 @@
 #include "script_selector.h"
 #include "whats_this.h"
 
+#include "platform/file_ops.h"
 #include "vmcntrl/config/script_name.h"
 #include "vmcntrl/config/wizard_checks.h"
+#include "vmcntrl/config/wizard_run.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -94,7 +96,9 @@ void Form3::selectTemplate(int index) {
     const FormTemplate& chosen = templates_[static_cast<std::size_t>(index)];
     selectedTemplate_ = chosen.path;
     QPixmap preview;
-    if (!chosen.preview.empty() && preview.load(fromBytes(chosen.preview))) {
+    const auto picture = chosen.preview.empty() ? std::nullopt : platform::readFile(chosen.preview);
+    if (picture && preview.loadFromData(reinterpret_cast<const uchar*>(picture->data()),
+                                        static_cast<uint>(picture->size()))) {
         Image3_0->setPixmap(
             preview.scaled(PreviewFrame->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
         PreviewFrame->setCurrentWidget(Image3_0);
@@ -189,9 +193,11 @@ WizardChoices Form3::choices() const {
 void Form3::createScript() {
     const WizardChoices c = choices();
     const Settings& settings = main_->settings();
+    // A run whose script is not saved in the end takes its files back with it.
+    WizardRun run(main_->programDirectory(), c.name, main_->ini());
     const WizardFiles files =
-        writeWizardFiles({main_->programDirectory(), c.name, c.templatePath,
-                          settings.WinScriptAlias, settings.serverExtension, c.style});
+        run.writeFiles({main_->programDirectory(), c.name, c.templatePath,
+                        settings.WinScriptAlias, settings.serverExtension, c.style});
     if (!files.ok()) {
         main_->services().prompts.message(
             this,
@@ -238,10 +244,12 @@ void Form3::createScript() {
     // When the editor's Save stopped at one of its checks it has said why; the script is not
     // ready, so stay here and let the user go back and change the choice.
     if (main_->saveFailed()) {
+        run.undo();
         ProgressBar1->hide();
         cmdBack->setEnabled(true);
         return;
     }
+    run.keep();
     SSTab1->setCurrentIndex(kLastPage);
     cmdNext->setEnabled(false);
     cmdFinish->setEnabled(true);
