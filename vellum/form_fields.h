@@ -2,6 +2,7 @@
 
 #include "form_body.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,7 @@ class FormFields {
 public:
     FormFields() = default;
     explicit FormFields(std::vector<FormField> fields) : fields_(std::move(fields)) {}
+    FormFields(std::initializer_list<FormField> fields) : fields_(fields) {}
 
     const std::vector<FormField>& all() const { return fields_; }
 
