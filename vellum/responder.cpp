@@ -5,6 +5,7 @@
 #include "template_filler.h"
 
 #include "platform/file_ops.h"
+#include "vmcntrl/config/editor_state.h"
 
 namespace vellum {
 
@@ -21,7 +22,7 @@ CgiResponse chooseResponse(const vmcntrl::ScriptRecord& script, const std::strin
                            const FormFields& fields, const Transaction& transaction,
                            std::vector<std::string>& notes) {
     if (script.Confirm == "yes" || script.Confirm == "Yes") {
-        if (script.SendConf == "Default")
+        if (script.SendConf == vmcntrl::kDefaultConfirmation)
             return htmlResponse(simpleConfirmation(fields));
         const std::string path = resolveScriptPath(home, script.SendConf);
         if (const auto text = platform::readFile(path))

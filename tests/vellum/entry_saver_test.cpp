@@ -229,3 +229,18 @@ TEST(EntryText, ColumnCountOfAHeaderLineKnowsQuotedCommas) {
     EXPECT_EQ(vellum::columnCountOfFirstLine("\r\n\r\n\r\n"), 0u);
     EXPECT_EQ(vellum::columnCountOfFirstLine(""), 0u);
 }
+
+TEST(FieldLookup, FindsFieldsWithOrWithoutTheirNumberPreferringTheExactSpelling) {
+    const FormFields fields{{"00E-Mail", "a@x.org"}, {"01name", "lower"}, {"02Name", "upper"},
+                            {"~Note", "n"}, {"03Size", "S"}, {"03Size", "M"}};
+    EXPECT_EQ(fields.value("E-Mail"), "a@x.org");
+    EXPECT_EQ(fields.value("00E-Mail"), "a@x.org");
+    EXPECT_EQ(fields.value("e-mail"), "a@x.org");
+    EXPECT_EQ(fields.value("Name"), "upper");
+    EXPECT_EQ(fields.value("name"), "lower");
+    EXPECT_EQ(fields.value("NAME"), "lower, upper");
+    EXPECT_EQ(fields.value("Note"), "n");
+    EXPECT_EQ(fields.value("Size"), "S, M");
+    EXPECT_EQ(fields.count("Size"), 2u);
+    EXPECT_FALSE(fields.value("Missing").has_value());
+}

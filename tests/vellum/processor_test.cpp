@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <sstream>
 
 using vellum::CgiResponse;
@@ -264,4 +265,34 @@ TEST(CgiOutput, NoHeaderValueCanAddAHeader) {
     response.headers.emplace_back("Location", "http://x/\r\nSet-Cookie: a=b");
     const std::string out = vellum::cgiOutput(response);
     EXPECT_EQ(out, "Status: 302 Found\r\nLocation: http://x/  Set-Cookie: a=b\r\n\r\n");
+}
+
+TEST_F(ProcessorTest, ANewDocumentPerEntryIsNamedInTheConfirmation) {
+    std::filesystem::create_directory(home.file("pages"));
+    home.write("page.html", "<H1>^01Name^</H1>\r\n");
+    home.write("conf.html", "<A HREF=\"/pages/^vmDiscretePage^\">your page</A>\r\n");
+    ScriptRecord r = feedback();
+    r.OutputStyle = "Discrete";
+    r.Append = "Discrete";
+    r.Archive = home.file("pages");
+    r.OutputTemplate = home.file("page.html");
+    r.SendConf = home.file("conf.html");
+    update(r);
+    const CgiResponse response = post("/Feedback", "01Name=Ann");
+    EXPECT_EQ(response.status, 200);
+    const std::string prefix = "<A HREF=\"/pages/";
+    ASSERT_EQ(response.body.substr(0, prefix.size()), prefix) << response.body;
+    const std::string page = response.body.substr(prefix.size(), response.body.find('"', prefix.size()) - prefix.size());
+    EXPECT_EQ(page.substr(page.size() - 5), ".html");
+    EXPECT_EQ(home.read("pages/" + page), "<H1>Ann</H1>\r\n");
+}
+
+TEST_F(ProcessorTest, HeadAnswersLikeGetWithoutTheForm) {
+    vellum::CgiRequest request;
+    request.method = "HEAD";
+    request.pathInfo = "/Feedback";
+    const CgiResponse response = run(request, "");
+    EXPECT_EQ(response.status, 200);
+    EXPECT_EQ(response.header("Content-Type"), "text/html");
+    EXPECT_EQ(response.body, "");
 }
