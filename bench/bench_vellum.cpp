@@ -18,7 +18,8 @@ namespace {
 class BenchHome {
 public:
     BenchHome() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vellumbench-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "vellumbench-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
     }
     ~BenchHome() {
@@ -35,8 +36,9 @@ private:
     std::string path_;
 };
 
-const std::string kBody = "00E-Mail=ann%40example.org&01Name=Ann+Smith&02Rating=Good&"
-                          "03Topic=General+comment&04Comments=The+pages+load+quickly.%0D%0AThanks%21";
+const std::string kBody =
+    "00E-Mail=ann%40example.org&01Name=Ann+Smith&02Rating=Good&"
+    "03Topic=General+comment&04Comments=The+pages+load+quickly.%0D%0AThanks%21";
 
 int submit(const BenchHome& home) {
     std::istringstream in(kBody);
@@ -61,9 +63,10 @@ void setUp(BenchHome& home, const std::string& style) {
     r.Archive = home.file(style == "Comma" ? "Bench.csv" : "Bench.html");
     r.OutputTemplate = home.file("entry.tpl");
     vmcntrl::VellumIni(vmcntrl::vellumIniPath(home.path())).writeScript("Bench", r);
-    home.write("entry.tpl", "# Output File Template for Bench Script\r\n"
-                            "<P><B>^Name^</B> (^00E-Mail^) rated ^Rating^ on ^vmDate^ ^vmTime^</P>\r\n"
-                            "<P>^Comments^</P>\r\n<HR>\r\n");
+    home.write("entry.tpl",
+               "# Output File Template for Bench Script\r\n"
+               "<P><B>^Name^</B> (^00E-Mail^) rated ^Rating^ on ^vmDate^ ^vmTime^</P>\r\n"
+               "<P>^Comments^</P>\r\n<HR>\r\n");
 }
 
 std::string archiveWith(const std::string& style, int entries) {
@@ -97,8 +100,12 @@ void submission(benchmark::State& state, const std::string& style) {
         state.SkipWithError("the submission was not accepted");
 }
 
-void BM_CommaSubmission(benchmark::State& state) { submission(state, "Comma"); }
-void BM_TemplateSubmission(benchmark::State& state) { submission(state, "Template"); }
+void BM_CommaSubmission(benchmark::State& state) {
+    submission(state, "Comma");
+}
+void BM_TemplateSubmission(benchmark::State& state) {
+    submission(state, "Template");
+}
 
 } // namespace
 

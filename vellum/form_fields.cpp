@@ -5,7 +5,9 @@
 
 namespace vellum {
 
-std::string displayName(std::string_view fieldName) { return vmcntrl::templateKeyName(fieldName); }
+std::string displayName(std::string_view fieldName) {
+    return vmcntrl::templateKeyName(fieldName);
+}
 
 std::optional<int> fieldNumber(std::string_view fieldName) {
     if (!fieldName.empty() && fieldName.front() == '~')
@@ -25,7 +27,8 @@ std::vector<const FormField*> FormFields::matching(std::string_view key) const {
         const std::string name = displayName(field.name);
         if (name == key || field.name == key)
             exact.push_back(&field);
-        else if (vmcntrl::upperAscii(name) == upperKey || vmcntrl::upperAscii(field.name) == upperKey)
+        else if (vmcntrl::upperAscii(name) == upperKey ||
+                 vmcntrl::upperAscii(field.name) == upperKey)
             folded.push_back(&field);
     }
     return exact.empty() ? folded : exact;
@@ -44,7 +47,9 @@ std::optional<std::string> FormFields::value(std::string_view key) const {
     return joined;
 }
 
-std::size_t FormFields::count(std::string_view key) const { return matching(key).size(); }
+std::size_t FormFields::count(std::string_view key) const {
+    return matching(key).size();
+}
 
 std::vector<std::string> FormFields::numberedColumns(std::size_t minimumColumns) const {
     std::vector<std::string> columns(minimumColumns);

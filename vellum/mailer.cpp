@@ -31,7 +31,9 @@ std::string subject(const SubmissionMail& mail) {
     return text;
 }
 
-bool isDomain(std::string_view text) { return isMailAddress("x@" + std::string(text)); }
+bool isDomain(std::string_view text) {
+    return isMailAddress("x@" + std::string(text));
+}
 
 std::string mailDomain(const MailSettings& settings) {
     if (const std::size_t at = settings.from.rfind('@');

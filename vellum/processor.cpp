@@ -25,7 +25,8 @@ constexpr std::string_view kLockedRefusal = "This form may not run this script";
 
 class Run {
 public:
-    explicit Run(const ProcessorContext& c) : c_(c), logs_(c.home), ini_(vmcntrl::vellumIniPath(c.home)) {}
+    explicit Run(const ProcessorContext& c)
+        : c_(c), logs_(c.home), ini_(vmcntrl::vellumIniPath(c.home)) {}
 
     CgiResponse handle() {
         scriptName_ = requestedScriptName(c_.request);
@@ -45,7 +46,8 @@ public:
     }
 
     CgiResponse failure(std::string_view what) {
-        return refuse(500, "The form could not be processed.", "Internal error: " + std::string(what));
+        return refuse(500, "The form could not be processed.",
+                      "Internal error: " + std::string(what));
     }
 
 private:
@@ -80,7 +82,8 @@ private:
             return refuse(400, "The form data could not be read.", parsed.error);
         if (!refererMayRun(script_, scriptName_, c_.request.referer))
             return refuse(403, kLockedRefusal,
-                          "Locked script run from another page (Referer: " + c_.request.referer + ")");
+                          "Locked script run from another page (Referer: " + c_.request.referer +
+                              ")");
 
         const FormFields fields(std::move(parsed.fields));
         const std::string configFrom = ini_.read(vmcntrl::kConfigSection, "From");

@@ -36,9 +36,9 @@ CgiResponse chooseResponse(const vmcntrl::ScriptRecord& script, const std::strin
                         "confirmation was sent");
         return htmlResponse(simpleConfirmation(fields));
     }
-    CgiResponse redirect = htmlResponse("<!DOCTYPE html>\r\n<html><body><p><a href=\"" +
-                                        escapeHtml(script.SendURL) +
-                                        "\">Continue</a></p></body></html>\r\n");
+    CgiResponse redirect =
+        htmlResponse("<!DOCTYPE html>\r\n<html><body><p><a href=\"" + escapeHtml(script.SendURL) +
+                     "\">Continue</a></p></body></html>\r\n");
     redirect.status = 302;
     redirect.headers.emplace_back("Location", script.SendURL);
     return redirect;

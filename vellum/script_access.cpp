@@ -32,8 +32,8 @@ bool endsWithSegment(std::string_view path, std::string_view segment, bool ignor
     if (segment.empty() || path.size() < segment.size())
         return false;
     std::string_view tail = path.substr(path.size() - segment.size());
-    const bool same = ignoreCase ? vmcntrl::upperAscii(tail) == vmcntrl::upperAscii(segment)
-                                 : tail == segment;
+    const bool same =
+        ignoreCase ? vmcntrl::upperAscii(tail) == vmcntrl::upperAscii(segment) : tail == segment;
     return same && (path.size() == segment.size() ||
                     platform::isPathSeparator(path[path.size() - segment.size() - 1]));
 }
@@ -84,7 +84,8 @@ bool refererMayRun(const vmcntrl::ScriptRecord& script, std::string_view scriptN
     // The script's own address: .../vellum.exe/<script>, the name found as NumTags finds it.
     if (!endsWithSegment(path, scriptName, true))
         return false;
-    const std::string_view before = std::string_view(path).substr(0, path.size() - scriptName.size());
+    const std::string_view before =
+        std::string_view(path).substr(0, path.size() - scriptName.size());
     std::string_view program = vmcntrl::processor::kCgiProgram;
     return before.size() >= program.size() &&
            before.substr(before.size() - program.size()) == program &&

@@ -12,8 +12,7 @@ namespace {
 constexpr std::string_view kMarkerStart = "<!--vellum entry ";
 
 // The offset of the first line that satisfies the test, or nullopt.
-template <typename Test>
-std::optional<std::size_t> findLine(std::string_view text, Test test) {
+template <typename Test> std::optional<std::size_t> findLine(std::string_view text, Test test) {
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find_first_of("\r\n", start);

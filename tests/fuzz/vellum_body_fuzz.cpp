@@ -40,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const std::size_t newline = input.find('\n');
     const std::string_view type = input.substr(0, newline);
-    const std::string_view body = newline == std::string_view::npos ? std::string_view()
-                                                                    : input.substr(newline + 1);
+    const std::string_view body =
+        newline == std::string_view::npos ? std::string_view() : input.substr(newline + 1);
     const vellum::BodyParse parse = vellum::parseFormBody(type, body);
     if (!parse.ok) {
         check(!parse.error.empty());
@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string again;
     for (const vellum::FormField& field : parse.fields) {
         check(!field.name.empty());
-        again += (again.empty() ? "" : "&") + percentEncode(field.name) + "=" + percentEncode(field.value);
+        again += (again.empty() ? "" : "&") + percentEncode(field.name) + "=" +
+                 percentEncode(field.value);
     }
     const vellum::BodyParse reparsed = vellum::parseUrlEncoded(again);
     check(reparsed.ok && reparsed.fields == parse.fields);

@@ -32,10 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const std::size_t first = input.find('\0');
     const std::string_view templateText = input.substr(0, first);
-    std::string_view rest = first == std::string_view::npos ? std::string_view() : input.substr(first + 1);
+    std::string_view rest =
+        first == std::string_view::npos ? std::string_view() : input.substr(first + 1);
     const std::size_t second = rest.find('\0');
     const std::string value(rest.substr(0, second));
-    const std::string archive(second == std::string_view::npos ? std::string_view() : rest.substr(second + 1));
+    const std::string archive(second == std::string_view::npos ? std::string_view()
+                                                               : rest.substr(second + 1));
 
     const vellum::KeyValues values = [&value](std::string_view name) -> std::optional<std::string> {
         if (name.size() % 2)

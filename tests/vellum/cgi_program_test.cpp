@@ -76,15 +76,16 @@ TEST(CgiProgram, AnswersAPostFromItsEnvironmentAndStandardInput) {
     VellumHome home;
     addCommaScript(home);
     const std::string body = "00Name=Ann";
-    const Output out = runProgram(VELLUM_PROGRAM,
-                                  {"VELLUM_HOME=" + home.path(), "REQUEST_METHOD=POST", "PATH_INFO=/F",
-                                   "CONTENT_TYPE=application/x-www-form-urlencoded",
-                                   "CONTENT_LENGTH=" + std::to_string(body.size()),
-                                   "REMOTE_ADDR=127.0.0.1"},
-                                  body);
+    const Output out =
+        runProgram(VELLUM_PROGRAM,
+                   {"VELLUM_HOME=" + home.path(), "REQUEST_METHOD=POST", "PATH_INFO=/F",
+                    "CONTENT_TYPE=application/x-www-form-urlencoded",
+                    "CONTENT_LENGTH=" + std::to_string(body.size()), "REMOTE_ADDR=127.0.0.1"},
+                   body);
     EXPECT_EQ(out.exitCode, 0);
-    EXPECT_EQ(out.text.substr(0, out.text.find("\r\n\r\n")),
-              "Status: 302 Found\r\nContent-Type: text/html\r\nLocation: http://example.com/thanks.html");
+    EXPECT_EQ(
+        out.text.substr(0, out.text.find("\r\n\r\n")),
+        "Status: 302 Found\r\nContent-Type: text/html\r\nLocation: http://example.com/thanks.html");
     EXPECT_EQ(home.read("F.csv"), "\"Name\"\r\n\"Ann\"\r\n");
 }
 

@@ -33,7 +33,8 @@ bool inParallel(const std::function<bool(int process)>& work) {
     bool ok = true;
     for (pid_t pid : children) {
         int status = 0;
-        ok = ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0 && ok;
+        ok = ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
+             ok;
     }
     return ok;
 }
@@ -114,7 +115,8 @@ TEST(ConcurrentSaves, TemplateEntriesFromManyProcessesAllArriveWhole) {
     for (int p = 0; p < kProcesses; ++p)
         for (int i = 0; i < kEach; ++i) {
             const std::string v = payload(p, i);
-            const std::size_t at = text.find("-->\r\n<P>" + v + "</P>\r\n<P>end of " + v + "</P>\r\n");
+            const std::size_t at =
+                text.find("-->\r\n<P>" + v + "</P>\r\n<P>end of " + v + "</P>\r\n");
             ASSERT_NE(at, std::string::npos) << p << " " << i;
         }
 }

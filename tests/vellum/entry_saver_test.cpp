@@ -39,20 +39,23 @@ vellum::SaveOutcome save(const VellumHome& home, const ScriptRecord& r, const Fo
     return vellum::saveEntry(r, home.path(), fields, t);
 }
 
-const std::string kOutputSkeleton = "<!--Output file for G script-->\r\n"
-                                    "<!--Place any header for the document here-->\r\n\r\n\r\n\r\n"
-                                    "<!--footer-->\r\n\r\n"
-                                    "<!--Place any footer for the document here-->\r\n"
-                                    "<!--comment line --footer-- must exist on a line by itself-->\r\n";
+const std::string kOutputSkeleton =
+    "<!--Output file for G script-->\r\n"
+    "<!--Place any header for the document here-->\r\n\r\n\r\n\r\n"
+    "<!--footer-->\r\n\r\n"
+    "<!--Place any footer for the document here-->\r\n"
+    "<!--comment line --footer-- must exist on a line by itself-->\r\n";
 
 } // namespace
 
 TEST(CommaSave, AppendsNumberedFieldsInNumberOrderQuotedAfterTheHeader) {
     VellumHome home;
     home.write("F.csv", "\"E-Mail\",\"Name\",\"Size\"\r\n");
-    const FormFields fields{{"01Name", "Joe \"the\" Coder"}, {"submit", "Send"},
-                             {"00E-Mail", "joe@example.com"}, {"Extra", "not a column"},
-                             {"02Size", "L"}};
+    const FormFields fields{{"01Name", "Joe \"the\" Coder"},
+                            {"submit", "Send"},
+                            {"00E-Mail", "joe@example.com"},
+                            {"Extra", "not a column"},
+                            {"02Size", "L"}};
     ASSERT_TRUE(save(home, script("Comma", home.file("F.csv")), fields).saved);
     EXPECT_EQ(home.read("F.csv"), "\"E-Mail\",\"Name\",\"Size\"\r\n"
                                   "\"joe@example.com\",\"Joe \"\"the\"\" Coder\",\"L\"\r\n");
@@ -67,8 +70,14 @@ TEST(CommaSave, ColumnsNobodyFilledStayEmptySoRowsLineUpWithTheHeader) {
 
 TEST(CommaSave, ValuesASpreadsheetWouldRunGetAnApostrophe) {
     VellumHome home;
-    const FormFields fields{{"00a", "=HYPERLINK(\"x\")"}, {"01b", "+1"}, {"02c", "-2"}, {"03d", "@SUM"},
-                             {"04e", "\tx"}, {"05f", "\rx"}, {"06g", "a=b"}, {"07h", ""}};
+    const FormFields fields{{"00a", "=HYPERLINK(\"x\")"},
+                            {"01b", "+1"},
+                            {"02c", "-2"},
+                            {"03d", "@SUM"},
+                            {"04e", "\tx"},
+                            {"05f", "\rx"},
+                            {"06g", "a=b"},
+                            {"07h", ""}};
     ASSERT_TRUE(save(home, script("Comma", home.file("F.csv")), fields).saved);
     EXPECT_EQ(home.read("F.csv"), "\"'=HYPERLINK(\"\"x\"\")\",\"'+1\",\"'-2\",\"'@SUM\",\"'\tx\","
                                   "\"'\rx\",\"a=b\",\"\"\r\n");
@@ -77,7 +86,8 @@ TEST(CommaSave, ValuesASpreadsheetWouldRunGetAnApostrophe) {
 TEST(CommaSave, TicketBoxesOfOneNumberShareTheirColumn) {
     VellumHome home;
     ASSERT_TRUE(save(home, script("Comma", home.file("F.csv")),
-                     FormFields{{"00Colour", "red"}, {"00Colour", "blue"}}).saved);
+                     FormFields{{"00Colour", "red"}, {"00Colour", "blue"}})
+                    .saved);
     EXPECT_EQ(home.read("F.csv"), "\"red, blue\"\r\n");
 }
 
@@ -91,7 +101,8 @@ TEST(CommaSave, AFileWithoutAFinalLineEndGetsOneBeforeTheRow) {
 TEST(CommaSave, AFormWithoutNumbersStillSavesItsValues) {
     VellumHome home;
     ASSERT_TRUE(save(home, script("Comma", home.file("F.csv")),
-                     FormFields{{"Name", "Joe"}, {"Mail", "j@x.org"}}).saved);
+                     FormFields{{"Name", "Joe"}, {"Mail", "j@x.org"}})
+                    .saved);
     EXPECT_EQ(home.read("F.csv"), "\"Joe\",\"j@x.org\"\r\n");
 }
 
@@ -99,7 +110,8 @@ TEST(TextSave, AppendsFieldsTransactionAndSeparator) {
     VellumHome home;
     home.write("F.txt", "*Output file for F script*\r\n");
     ASSERT_TRUE(save(home, script("Text", home.file("F.txt")),
-                     FormFields{{"00E-Mail", "j@x.org"}, {"Comments", "one\ntwo"}}).saved);
+                     FormFields{{"00E-Mail", "j@x.org"}, {"Comments", "one\ntwo"}})
+                    .saved);
     EXPECT_EQ(home.read("F.txt"), "*Output file for F script*\r\n"
                                   "E-Mail: j@x.org\r\n"
                                   "Comments: one\r\ntwo\r\n"
@@ -115,16 +127,19 @@ TEST(TemplateSave, BottomGoesBeforeTheFooterAfterOldEntries) {
     VellumHome home;
     home.write("G.html", kOutputSkeleton);
     home.write("entry.tpl", "# comment\r\n<P>^Name^ (^vmTransactionID^)</P>\r\n");
-    const ScriptRecord r = script("Template", home.file("G.html"), home.file("entry.tpl"), "Bottom");
+    const ScriptRecord r =
+        script("Template", home.file("G.html"), home.file("entry.tpl"), "Bottom");
     ASSERT_TRUE(save(home, r, FormFields{{"Name", "A<b>"}}, transaction("id1")).saved);
     ASSERT_TRUE(save(home, r, FormFields{{"Name", "B"}}, transaction("id2")).saved);
     const std::string text = home.read("G.html");
     const std::size_t a = text.find("<!--vellum entry id1-->\r\n<P>A&lt;b&gt; (id1)</P>\r\n");
-    const std::size_t b = text.find("<!--vellum entry id2-->\r\n<P>B (id2)</P>\r\n<!--footer-->\r\n");
+    const std::size_t b =
+        text.find("<!--vellum entry id2-->\r\n<P>B (id2)</P>\r\n<!--footer-->\r\n");
     ASSERT_NE(a, std::string::npos) << text;
     ASSERT_NE(b, std::string::npos) << text;
     EXPECT_LT(a, b);
-    EXPECT_EQ(text.substr(text.find("<!--footer-->")), kOutputSkeleton.substr(kOutputSkeleton.find("<!--footer-->")));
+    EXPECT_EQ(text.substr(text.find("<!--footer-->")),
+              kOutputSkeleton.substr(kOutputSkeleton.find("<!--footer-->")));
 }
 
 TEST(TemplateSave, TopGoesBeforeTheNewestEntry) {
@@ -148,7 +163,8 @@ TEST(TemplateSave, TextArchivesAreNotEscaped) {
     home.write("G.txt", "<!--footer-->\r\n");
     home.write("entry.tpl", "^Name^\r\n");
     ASSERT_TRUE(save(home, script("Template", home.file("G.txt"), home.file("entry.tpl"), "Bottom"),
-                     FormFields{{"Name", "a<b"}}, transaction("t")).saved);
+                     FormFields{{"Name", "a<b"}}, transaction("t"))
+                    .saved);
     EXPECT_EQ(home.read("G.txt"), "<!--vellum entry t-->\r\na<b\r\n<!--footer-->\r\n");
 }
 
@@ -156,8 +172,9 @@ TEST(TemplateSave, WithoutAFooterTheEntryGoesAtTheEndWithANote) {
     VellumHome home;
     home.write("G.html", "<HTML>\r\n<BODY>");
     home.write("entry.tpl", "<P>^Name^</P>\r\n");
-    const auto outcome = save(home, script("Template", home.file("G.html"), home.file("entry.tpl"), "Top"),
-                              FormFields{{"Name", "x"}}, transaction("t"));
+    const auto outcome =
+        save(home, script("Template", home.file("G.html"), home.file("entry.tpl"), "Top"),
+             FormFields{{"Name", "x"}}, transaction("t"));
     ASSERT_TRUE(outcome.saved);
     EXPECT_EQ(home.read("G.html"), "<HTML>\r\n<BODY>\r\n<!--vellum entry t-->\r\n<P>x</P>\r\n");
     ASSERT_EQ(outcome.notes.size(), 1u);
@@ -179,8 +196,9 @@ TEST(DiscreteSave, WritesANewDocumentNamedFromTheTransactionWithTheTemplatesExte
     std::filesystem::create_directory(home.file("pages"));
     home.write("page.html", "# comment\r\n<H1>^Name^</H1><P>^vmDiscretePage^</P>\r\n");
     vellum::Transaction t = transaction("20261208-x");
-    const auto outcome = vellum::saveEntry(script("Discrete", home.file("pages"), home.file("page.html")),
-                                           home.path(), FormFields{{"01Name", "A&B"}}, t);
+    const auto outcome =
+        vellum::saveEntry(script("Discrete", home.file("pages"), home.file("page.html")),
+                          home.path(), FormFields{{"01Name", "A&B"}}, t);
     ASSERT_TRUE(outcome.saved) << outcome.error;
     EXPECT_EQ(t.discretePage, "20261208-x.html");
     EXPECT_EQ(home.read("pages/20261208-x.html"), "<H1>A&amp;B</H1><P>20261208-x.html</P>\r\n");
@@ -193,7 +211,8 @@ TEST(DiscreteSave, NeverOverwritesADocumentThatIsThere) {
     home.write("page.txt", "^Name^");
     vellum::Transaction t = transaction("same");
     ASSERT_TRUE(vellum::saveEntry(script("Discrete", home.file("pages"), home.file("page.txt")),
-                                  home.path(), FormFields{{"Name", "new"}}, t).saved);
+                                  home.path(), FormFields{{"Name", "new"}}, t)
+                    .saved);
     EXPECT_EQ(home.read("pages/same.txt"), "older");
     EXPECT_EQ(t.discretePage, "same-1.txt");
     EXPECT_EQ(home.read("pages/same-1.txt"), "new\r\n");
@@ -203,7 +222,8 @@ TEST(DiscreteSave, AMissingDirectoryIsAFailure) {
     VellumHome home;
     home.write("page.txt", "^Name^");
     EXPECT_FALSE(save(home, script("Discrete", home.file("nowhere"), home.file("page.txt")),
-                      FormFields{{"Name", "x"}}).saved);
+                      FormFields{{"Name", "x"}})
+                     .saved);
 }
 
 TEST(SaveStyles, DiscardWritesNothingAndUnknownStylesAreFailures) {
@@ -211,7 +231,8 @@ TEST(SaveStyles, DiscardWritesNothingAndUnknownStylesAreFailures) {
     EXPECT_TRUE(save(home, script("Discard", home.file("F.csv")), FormFields{{"00a", "1"}}).saved);
     EXPECT_FALSE(std::filesystem::exists(home.file("F.csv")));
     for (const char* style : {"", "comma", "Database"}) {
-        const auto outcome = save(home, script(style, home.file("F.csv")), FormFields{{"00a", "1"}});
+        const auto outcome =
+            save(home, script(style, home.file("F.csv")), FormFields{{"00a", "1"}});
         EXPECT_FALSE(outcome.saved) << style;
         EXPECT_FALSE(std::filesystem::exists(home.file("F.csv")));
     }
@@ -232,7 +253,7 @@ TEST(EntryText, ColumnCountOfAHeaderLineKnowsQuotedCommas) {
 
 TEST(FieldLookup, FindsFieldsWithOrWithoutTheirNumberPreferringTheExactSpelling) {
     const FormFields fields{{"00E-Mail", "a@x.org"}, {"01name", "lower"}, {"02Name", "upper"},
-                            {"~Note", "n"}, {"03Size", "S"}, {"03Size", "M"}};
+                            {"~Note", "n"},          {"03Size", "S"},     {"03Size", "M"}};
     EXPECT_EQ(fields.value("E-Mail"), "a@x.org");
     EXPECT_EQ(fields.value("00E-Mail"), "a@x.org");
     EXPECT_EQ(fields.value("e-mail"), "a@x.org");

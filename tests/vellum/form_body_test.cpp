@@ -19,7 +19,8 @@ std::vector<FormField> fieldsOf(std::string_view type, std::string_view body) {
     return parse.fields;
 }
 
-std::string multipart(std::initializer_list<std::string> parts, const std::string& boundary = "XyZ") {
+std::string multipart(std::initializer_list<std::string> parts,
+                      const std::string& boundary = "XyZ") {
     std::string body;
     for (const std::string& part : parts)
         body += "--" + boundary + "\r\n" + part + "\r\n";
@@ -69,8 +70,8 @@ TEST(MultipartBody, ReadsFieldsWithQuotedOrPlainBoundaryAndKeepsValueBytes) {
         multipart({"Content-Disposition: form-data; name=\"01Name\"\r\n\r\nJoe",
                    "content-disposition: form-data; name=Comments\r\nContent-Type: text/plain\r\n"
                    "\r\nline one\r\nline two\r\n--not the boundary"});
-    const std::vector<FormField> expected{{"01Name", "Joe"},
-                                          {"Comments", "line one\r\nline two\r\n--not the boundary"}};
+    const std::vector<FormField> expected{
+        {"01Name", "Joe"}, {"Comments", "line one\r\nline two\r\n--not the boundary"}};
     EXPECT_EQ(fieldsOf("multipart/form-data; boundary=XyZ", body), expected);
     EXPECT_EQ(fieldsOf("multipart/form-data; boundary=\"XyZ\"", body), expected);
 }
@@ -84,11 +85,11 @@ TEST(MultipartBody, APreambleAndAnEpilogueAreIgnored) {
 }
 
 TEST(MultipartBody, FilePartsAreLeftOutButDoNotRefuseTheForm) {
-    const std::string body = multipart(
-        {"Content-Disposition: form-data; name=\"upload\"; filename=\"\"\r\n"
-         "Content-Type: application/octet-stream\r\n\r\n",
-         "Content-Disposition: form-data; name=\"doc\"; filename=\"a.txt\"\r\n\r\nsecret",
-         "Content-Disposition: form-data; name=\"filename\"\r\n\r\nkept"});
+    const std::string body =
+        multipart({"Content-Disposition: form-data; name=\"upload\"; filename=\"\"\r\n"
+                   "Content-Type: application/octet-stream\r\n\r\n",
+                   "Content-Disposition: form-data; name=\"doc\"; filename=\"a.txt\"\r\n\r\nsecret",
+                   "Content-Disposition: form-data; name=\"filename\"\r\n\r\nkept"});
     EXPECT_EQ(fieldsOf("multipart/form-data; boundary=XyZ", body),
               (std::vector<FormField>{{"filename", "kept"}}));
 }
@@ -110,7 +111,8 @@ TEST(MultipartBody, BrokenBodiesAreRefused) {
         << "headers not ended";
     EXPECT_FALSE(parseFormBody(type, multipart({"Content-Type: text/plain\r\n\r\n1"})).ok)
         << "no Content-Disposition";
-    EXPECT_FALSE(parseFormBody(type, multipart({"Content-Disposition: attachment; name=a\r\n\r\n1"})).ok);
+    EXPECT_FALSE(
+        parseFormBody(type, multipart({"Content-Disposition: attachment; name=a\r\n\r\n1"})).ok);
     EXPECT_FALSE(parseFormBody(type, "--XyZjunk\r\n").ok) << "broken delimiter line";
     EXPECT_FALSE(parseFormBody(type, "").ok);
 }
@@ -127,7 +129,8 @@ TEST(RequestBody, OverTheLimitIsRefusedBeforeAnyByteIsRead) {
     const BodyRead read = vellum::readRequestBody(std::to_string(vellum::kMaxBodyBytes + 1), in);
     EXPECT_EQ(read.outcome, BodyRead::TooLarge);
     EXPECT_EQ(in.tellg(), 0) << "nothing of the body may be read";
-    EXPECT_EQ(vellum::readRequestBody("99999999999999999999999999", in).outcome, BodyRead::TooLarge);
+    EXPECT_EQ(vellum::readRequestBody("99999999999999999999999999", in).outcome,
+              BodyRead::TooLarge);
 }
 
 TEST(RequestBody, ExactlyTheLimitIsRead) {

@@ -14,8 +14,12 @@ using vmcntrl::ScriptRecord;
 namespace {
 
 // The headers of a message, up to the empty line.
-std::string headersOf(const std::string& message) { return message.substr(0, message.find("\r\n\r\n") + 2); }
-std::string bodyOf(const std::string& message) { return message.substr(message.find("\r\n\r\n") + 4); }
+std::string headersOf(const std::string& message) {
+    return message.substr(0, message.find("\r\n\r\n") + 2);
+}
+std::string bodyOf(const std::string& message) {
+    return message.substr(message.find("\r\n\r\n") + 4);
+}
 
 class MailerTest : public ::testing::Test {
 protected:
@@ -23,7 +27,12 @@ protected:
         transaction.id = "20261208-1-ab";
         transaction.date = "2026-12-08";
         transaction.remoteAddress = "198.51.100.7";
-        const vellum::SubmissionMail mail{script, home.path(), name, fields, transaction, settings,
+        const vellum::SubmissionMail mail{script,
+                                          home.path(),
+                                          name,
+                                          fields,
+                                          transaction,
+                                          settings,
                                           std::chrono::system_clock::now()};
         return vellum::sendSubmissionMail(mail, transport, vellum::ProcessorLogs(home.path()));
     }
@@ -82,7 +91,8 @@ TEST_F(MailerTest, TheCopyGoesToToWithEveryFieldFromTheConfiguredSender) {
     EXPECT_EQ(m.envelopeFrom, "forms@example.com");
     EXPECT_EQ(m.recipients, (std::vector<std::string>{"office@example.com"}));
     const std::string headers = headersOf(m.message);
-    EXPECT_NE(headers.find("\r\nFrom: \"Web Shop\" <forms@example.com>\r\n"), std::string::npos) << headers;
+    EXPECT_NE(headers.find("\r\nFrom: \"Web Shop\" <forms@example.com>\r\n"), std::string::npos)
+        << headers;
     EXPECT_NE(headers.find("\r\nReply-To: forms@example.com\r\n"), std::string::npos);
     EXPECT_NE(headers.find("\r\nTo: office@example.com\r\n"), std::string::npos);
     EXPECT_NE(headers.find("\r\nSubject: New order\r\n"), std::string::npos);
@@ -90,7 +100,8 @@ TEST_F(MailerTest, TheCopyGoesToToWithEveryFieldFromTheConfiguredSender) {
     EXPECT_NE(body.find("E-Mail: ann@example.org\r\n"), std::string::npos) << body;
     EXPECT_NE(body.find("Name: Ann\r\n"), std::string::npos);
     EXPECT_NE(body.find("Remote address: 198.51.100.7\r\n"), std::string::npos);
-    EXPECT_NE(home.mailLog().find("Feedback\tcopy of the form\toffice@example.com\tsent"), std::string::npos);
+    EXPECT_NE(home.mailLog().find("Feedback\tcopy of the form\toffice@example.com\tsent"),
+              std::string::npos);
 }
 
 TEST_F(MailerTest, FromAndSubjectCanComeFromTheForm) {
@@ -100,7 +111,8 @@ TEST_F(MailerTest, FromAndSubjectCanComeFromTheForm) {
     send({{"02From", "Ann Smith"}, {"03Subject", "Question"}});
     ASSERT_EQ(transport.sent.size(), 1u);
     const std::string headers = headersOf(transport.sent[0].message);
-    EXPECT_NE(headers.find("\r\nFrom: \"Ann Smith\" <forms@example.com>\r\n"), std::string::npos) << headers;
+    EXPECT_NE(headers.find("\r\nFrom: \"Ann Smith\" <forms@example.com>\r\n"), std::string::npos)
+        << headers;
     EXPECT_NE(headers.find("\r\nSubject: Question\r\n"), std::string::npos);
     EXPECT_EQ(transport.sent[0].envelopeFrom, "forms@example.com")
         << "the envelope sender stays Config's From";
@@ -121,7 +133,8 @@ TEST_F(MailerTest, AFieldWithCrLfCannotAddAHeaderOrARecipient) {
     const std::string headers = headersOf(m.message);
     EXPECT_EQ(headers.find("\r\nBcc:"), std::string::npos) << headers;
     EXPECT_EQ(headers.find("\r\nCc:"), std::string::npos) << headers;
-    EXPECT_NE(headers.find("\r\nSubject: Hi  Bcc: victim@example.net\r\n"), std::string::npos) << headers;
+    EXPECT_NE(headers.find("\r\nSubject: Hi  Bcc: victim@example.net\r\n"), std::string::npos)
+        << headers;
     EXPECT_NE(headers.find("\r\nFrom: \"Ann\\\"  Cc: other@example.net\" <forms@example.com>\r\n"),
               std::string::npos)
         << headers;
@@ -154,7 +167,8 @@ TEST_F(MailerTest, TheLetterGoesToTheOneValidEMailAddress) {
     EXPECT_EQ(m.recipients, (std::vector<std::string>{"ann@example.org"}));
     EXPECT_NE(headersOf(m.message).find("\r\nTo: ann@example.org\r\n"), std::string::npos);
     EXPECT_EQ(bodyOf(m.message), "Dear Ann,\r\nthank you.\r\n");
-    EXPECT_NE(home.mailLog().find("letter to the visitor\tann@example.org\tsent"), std::string::npos);
+    EXPECT_NE(home.mailLog().find("letter to the visitor\tann@example.org\tsent"),
+              std::string::npos);
 }
 
 TEST_F(MailerTest, NoLetterWithoutExactlyOneValidAddress) {
@@ -162,7 +176,8 @@ TEST_F(MailerTest, NoLetterWithoutExactlyOneValidAddress) {
     script.SendMessage = home.file("letter.txt");
     for (const FormFields& fields :
          {FormFields{{"Name", "Ann"}}, FormFields{{"E-Mail", "not an address"}},
-          FormFields{{"E-Mail", "a@x.org, b@x.org"}}, FormFields{{"E-Mail", "a@x.org\r\nBcc: b@x.org"}},
+          FormFields{{"E-Mail", "a@x.org, b@x.org"}},
+          FormFields{{"E-Mail", "a@x.org\r\nBcc: b@x.org"}},
           FormFields{{"E-Mail", "a@x.org"}, {"E-Mail", "b@x.org"}}}) {
         const auto report = send(fields);
         EXPECT_EQ(report.sent, 0);
@@ -199,7 +214,8 @@ TEST(MailMessage, BodiesOutsideAsciiAreQuotedPrintableWithTheirCharset) {
     parts.fromAddress = "f@x.org";
     parts.to = {"t@x.org"};
     parts.subject = "s";
-    parts.body = "Gr\xC3\xBC\xC3\x9F" "e = 1 \r\n.\r\nlone\nline\r\n";
+    parts.body = "Gr\xC3\xBC\xC3\x9F"
+                 "e = 1 \r\n.\r\nlone\nline\r\n";
     const std::string m = vellum::composeMessage(parts);
     EXPECT_NE(m.find("Content-Type: text/plain; charset=UTF-8\r\n"), std::string::npos);
     EXPECT_NE(m.find("Content-Transfer-Encoding: quoted-printable\r\n"), std::string::npos);
@@ -226,7 +242,8 @@ TEST(MailMessage, LongNonAsciiSubjectsFoldIntoShortWords) {
 
 TEST(SmtpUrl, HostOrHostAndPortWithPort25ByDefault) {
     EXPECT_EQ(vellum::smtpUrl("mail.example.com", ""), "smtp://mail.example.com:25/");
-    EXPECT_EQ(vellum::smtpUrl(" 127.0.0.1:2525 ", "example.com"), "smtp://127.0.0.1:2525/example.com");
+    EXPECT_EQ(vellum::smtpUrl(" 127.0.0.1:2525 ", "example.com"),
+              "smtp://127.0.0.1:2525/example.com");
     EXPECT_EQ(vellum::smtpUrl("[::1]:26", ""), "smtp://[::1]:26/");
     for (const char* bad : {"", "host:", "host:abc", "a b", "host:25/x", "user@host", "h:1:2"})
         EXPECT_EQ(vellum::smtpUrl(bad, ""), "") << bad;

@@ -169,7 +169,9 @@ TEST_F(ProcessorTest, ALockedScriptRefusesOtherPagesWith403) {
 
     EXPECT_EQ(post("/Feedback", "00E-Mail=x").status, 200);
     EXPECT_EQ(post("/Feedback", "00E-Mail=y", "application/x-www-form-urlencoded",
-                   "http://127.0.0.1:8080/scripts/vellum.exe/Feedback").status, 200);
+                   "http://127.0.0.1:8080/scripts/vellum.exe/Feedback")
+                  .status,
+              200);
     EXPECT_EQ(countOf(home.read("Feedback.csv"), "\r\n"), 3u);
 }
 
@@ -189,7 +191,8 @@ TEST_F(ProcessorTest, SendToUrlRedirectsWithTheWindowTarget) {
 }
 
 TEST_F(ProcessorTest, AConfirmationTemplateIsFilledWithEscapedValues) {
-    home.write("conf.html", "# Confirmation Template\r\n<P>Thanks, ^Name^ (^vmRemoteAddress^)</P>\r\n");
+    home.write("conf.html",
+               "# Confirmation Template\r\n<P>Thanks, ^Name^ (^vmRemoteAddress^)</P>\r\n");
     ScriptRecord r = feedback();
     r.Confirm = "Yes";
     r.SendConf = home.file("conf.html");
@@ -282,7 +285,8 @@ TEST_F(ProcessorTest, ANewDocumentPerEntryIsNamedInTheConfirmation) {
     EXPECT_EQ(response.status, 200);
     const std::string prefix = "<A HREF=\"/pages/";
     ASSERT_EQ(response.body.substr(0, prefix.size()), prefix) << response.body;
-    const std::string page = response.body.substr(prefix.size(), response.body.find('"', prefix.size()) - prefix.size());
+    const std::string page =
+        response.body.substr(prefix.size(), response.body.find('"', prefix.size()) - prefix.size());
     EXPECT_EQ(page.substr(page.size() - 5), ".html");
     EXPECT_EQ(home.read("pages/" + page), "<H1>Ann</H1>\r\n");
 }

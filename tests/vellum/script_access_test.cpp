@@ -26,8 +26,8 @@ TEST(ScriptLookup, FindsListedScriptsWithoutRegardToCase) {
 }
 
 TEST(ScriptLookup, AnythingElseIsNotFound) {
-    for (const char* name : {"", "Other", "Config", "NumTags", "Feedback/", "../Feedback",
-                             "..", "Feed\\back", "/etc/passwd", "Feedback\n", "Feedback.."})
+    for (const char* name : {"", "Other", "Config", "NumTags", "Feedback/", "../Feedback", "..",
+                             "Feed\\back", "/etc/passwd", "Feedback\n", "Feedback.."})
         EXPECT_FALSE(findListedScript(list(), name).has_value()) << name;
 }
 

@@ -49,8 +49,9 @@ class MailServer {
 public:
     explicit MailServer(const std::string& maildir) : port_(freeLoopbackPort()) {
         const std::string listen = "127.0.0.1:" + std::to_string(port_);
-        std::vector<std::string> args{"/usr/bin/python3", "-m", "aiosmtpd", "-n", "-l", listen,
-                                      "-c", "aiosmtpd.handlers.Mailbox", maildir};
+        std::vector<std::string> args{
+            "/usr/bin/python3",          "-m",   "aiosmtpd", "-n", "-l", listen, "-c",
+            "aiosmtpd.handlers.Mailbox", maildir};
         std::vector<char*> argv;
         for (std::string& a : args)
             argv.push_back(a.data());

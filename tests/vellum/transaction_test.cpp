@@ -61,7 +61,8 @@ TEST_F(UtcZone, TransactionKeysCarryTheDateTimeAndRequest) {
 
     request.remoteHost = "client.example.net";
     request.serverAdmin = "admin@example.com";
-    const vellum::Transaction named = vellum::makeTransaction(request, sample(), "forms@example.com");
+    const vellum::Transaction named =
+        vellum::makeTransaction(request, sample(), "forms@example.com");
     EXPECT_EQ(named.remoteHost, "client.example.net");
     EXPECT_EQ(named.serverAdmin, "admin@example.com");
 }
@@ -83,7 +84,9 @@ TEST(TransactionId, IsUniqueAcrossProcessesInTheSameSecond) {
             for (int i = 0; i < kEach; ++i) {
                 // One write per line: shorter than PIPE_BUF, so lines never interleave.
                 const std::string line = vellum::newTransactionId(now) + "\n";
-                ok = ::write(pipes[1], line.data(), line.size()) == static_cast<ssize_t>(line.size()) && ok;
+                ok = ::write(pipes[1], line.data(), line.size()) ==
+                         static_cast<ssize_t>(line.size()) &&
+                     ok;
             }
             ::_exit(ok ? 0 : 1);
         }
@@ -98,7 +101,8 @@ TEST(TransactionId, IsUniqueAcrossProcessesInTheSameSecond) {
         ::wait(nullptr);
     std::set<std::string> unique;
     std::size_t lines = 0;
-    for (std::size_t at = 0, end; (end = all.find('\n', at)) != std::string::npos; at = end + 1, ++lines)
+    for (std::size_t at = 0, end; (end = all.find('\n', at)) != std::string::npos;
+         at = end + 1, ++lines)
         unique.insert(all.substr(at, end - at));
     EXPECT_EQ(lines, static_cast<std::size_t>(kProcesses * kEach));
     EXPECT_EQ(unique.size(), lines);

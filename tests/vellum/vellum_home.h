@@ -21,7 +21,9 @@ public:
     void addScript(const std::string& name, const vmcntrl::ScriptRecord& record) {
         ini_.writeScript(name, record);
     }
-    void setConfig(const std::string& key, const std::string& value) { ini_.writeConfig(key, value); }
+    void setConfig(const std::string& key, const std::string& value) {
+        ini_.writeConfig(key, value);
+    }
     std::string config(const std::string& key) { return ini_.read(vmcntrl::kConfigSection, key); }
 
     void write(const std::string& name, const std::string& bytes) const {

@@ -64,7 +64,8 @@ TEST_F(WizardScripts, ADataScriptServesItsFormAndSavesRowsUnderTheWizardsHeader)
 
     // The fields as a browser sends this form: in form order, the submit button unnamed.
     EXPECT_EQ(request("POST", "00E-Mail=ann%40example.org&01Name=Ann&02Rating=Good&"
-                              "03Topic=Suggestion&04Comments=More+%22pictures%22").status,
+                              "03Topic=Suggestion&04Comments=More+%22pictures%22")
+                  .status,
               200);
     EXPECT_EQ(home.read("SAVED/Feedback.csv"),
               "\"E-Mail\",\"Name\",\"Rating\",\"Topic\",\"Comments\"\r\n"
@@ -104,7 +105,8 @@ TEST_F(WizardScripts, ASendToUrlScriptRedirects) {
 
 TEST_F(WizardScripts, TheEditorsSkeletonsWorkAsOutputFileAndTemplates) {
     wizard({"--wizard", "Feedback", "--template", "0", "--save", "none"});
-    home.write("SAVED/Feedback.html", vmcntrl::outputFileSkeleton(vmcntrl::OutputFileKind::Template, "Feedback"));
+    home.write("SAVED/Feedback.html",
+               vmcntrl::outputFileSkeleton(vmcntrl::OutputFileKind::Template, "Feedback"));
     home.write("template/entry.html",
                vmcntrl::templateSkeleton(vmcntrl::TemplateKind::OutputEntries, "Feedback") +
                    "<P>^Name^ on ^vmDate^</P>\r\n");
