@@ -12,6 +12,7 @@
 
 #include "platform/file_ops.h"
 #include "platform/paths.h"
+#include "platform/profile_file.h"
 #include "vmcntrl/config/vellum_ini.h"
 
 #include <exception>
@@ -30,11 +31,14 @@ public:
 
     CgiResponse handle() {
         scriptName_ = requestedScriptName(c_.request);
-        const auto listed = findListedScript(ini_.loadScriptList(), scriptName_);
+        // One reading of vellum.ini for the whole request: the list, the script and the
+        // settings as they were at one moment, however the panel changes the file meanwhile.
+        config_ = platform::loadProfile(ini_.path());
+        const auto listed = findListedScript(vmcntrl::scriptListOf(config_), scriptName_);
         if (!listed)
             return refuse(404, "There is no script of this name.", "No such script");
         scriptName_ = *listed;
-        script_ = ini_.readScript(scriptName_);
+        script_ = vmcntrl::scriptOf(config_, scriptName_);
         if (c_.request.method == "GET" || c_.request.method == "HEAD")
             return serveForm();
         if (c_.request.method == "POST")
@@ -51,6 +55,10 @@ public:
     }
 
 private:
+    std::string setting(std::string_view key) const {
+        return config_.value(vmcntrl::kConfigSection, key).value_or(std::string());
+    }
+
     CgiResponse refuse(int status, std::string_view sentence, std::string_view reason) {
         logs_.error(c_.now, scriptName_, c_.request.remoteAddress, reason);
         return errorPage(status, sentence);
@@ -86,7 +94,7 @@ private:
                               ")");
 
         const FormFields fields(std::move(parsed.fields));
-        const std::string configFrom = ini_.read(vmcntrl::kConfigSection, "From");
+        const std::string configFrom = setting("From");
         Transaction transaction = makeTransaction(c_.request, c_.now, configFrom);
         const SaveOutcome saved = saveEntry(script_, c_.home, fields, transaction);
         for (const std::string& note : saved.notes)
@@ -106,8 +114,7 @@ private:
         // After the save: the copy of an entry that could not be saved still goes out, so
         // the operator has it.
         if (c_.mail) {
-            MailSettings settings{ini_.read(vmcntrl::kConfigSection, "MailServer"), configFrom,
-                                  ini_.read(vmcntrl::kConfigSection, "ServerDomain")};
+            const MailSettings settings{setting("MailServer"), configFrom, setting("ServerDomain")};
             const MailReport report = sendSubmissionMail(
                 {script_, c_.home, scriptName_, fields, transaction, settings, c_.now}, *c_.mail,
                 logs_);
@@ -119,7 +126,8 @@ private:
 
     const ProcessorContext& c_;
     ProcessorLogs logs_;
-    vmcntrl::VellumIni ini_;
+    vmcntrl::VellumIni ini_; // for the one write, MailErr
+    platform::ProfileText config_;
     std::string scriptName_;
     vmcntrl::ScriptRecord script_;
 };
