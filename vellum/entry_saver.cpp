@@ -38,7 +38,7 @@ std::vector<std::string> rowColumns(const FormFields& fields, std::size_t header
     bool anyNumbered = false;
     for (const FormField& field : fields.all())
         anyNumbered = anyNumbered || fieldNumber(field.name).has_value();
-    if (anyNumbered)
+    if (anyNumbered || fields.all().empty())
         return columns;
     // A form that was not numbered for data saving still gets its values saved, in the
     // order sent, rather than an empty row.

@@ -265,3 +265,10 @@ TEST(FieldLookup, FindsFieldsWithOrWithoutTheirNumberPreferringTheExactSpelling)
     EXPECT_EQ(fields.count("Size"), 2u);
     EXPECT_FALSE(fields.value("Missing").has_value());
 }
+
+TEST(CommaSave, AnEmptySubmissionIsARowOfEmptyColumns) {
+    VellumHome home;
+    home.write("F.csv", "\"A\",\"B\"\r\n");
+    ASSERT_TRUE(save(home, script("Comma", home.file("F.csv")), FormFields{}).saved);
+    EXPECT_EQ(home.read("F.csv"), "\"A\",\"B\"\r\n\"\",\"\"\r\n");
+}
