@@ -272,3 +272,23 @@ TEST(CommaSave, AnEmptySubmissionIsARowOfEmptyColumns) {
     ASSERT_TRUE(save(home, script("Comma", home.file("F.csv")), FormFields{}).saved);
     EXPECT_EQ(home.read("F.csv"), "\"A\",\"B\"\r\n\"\",\"\"\r\n");
 }
+
+TEST(TemplateInsert, TheFooterIsALineByItselfBlanksAside) {
+    std::string file =
+        "<P>see <!--footer--></P>\r\n<!--footer--> and more\r\n  <!--footer-->\t\r\nend";
+    EXPECT_TRUE(vellum::insertEntry(file, "NEW\r\n", vellum::InsertPlace::Bottom));
+    EXPECT_EQ(
+        file,
+        "<P>see <!--footer--></P>\r\n<!--footer--> and more\r\nNEW\r\n  <!--footer-->\t\r\nend");
+    std::string lfOnly = "head\n<!--footer-->";
+    EXPECT_TRUE(vellum::insertEntry(lfOnly, "NEW\r\n", vellum::InsertPlace::Top));
+    EXPECT_EQ(lfOnly, "head\nNEW\r\n<!--footer-->");
+}
+
+TEST(TemplateInsert, TopOnlyCountsEntriesAboveTheFooterAndAtALineStart) {
+    std::string file =
+        "x <!--vellum entry old-->\r\n<!--footer-->\r\n<!--vellum entry below-->\r\n";
+    EXPECT_TRUE(vellum::insertEntry(file, "NEW\r\n", vellum::InsertPlace::Top));
+    EXPECT_EQ(file,
+              "x <!--vellum entry old-->\r\nNEW\r\n<!--footer-->\r\n<!--vellum entry below-->\r\n");
+}
