@@ -1,5 +1,7 @@
 #include "script_access.h"
 
+#include "percent_decoding.h"
+
 #include "platform/paths.h"
 #include "platform/profile_text.h"
 #include "vmcntrl/config/processor_contract.h"
@@ -16,16 +18,6 @@ bool plainScriptName(std::string_view name) {
         if (platform::isPathSeparator(c) || static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
             return false;
     return true;
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 bool endsWithSegment(std::string_view path, std::string_view segment, bool ignoreCase) {
@@ -58,17 +50,7 @@ std::string urlPath(std::string_view url) {
         const std::size_t pathAt = url.find('/', scheme + 3);
         url = pathAt == std::string_view::npos ? std::string_view() : url.substr(pathAt);
     }
-    std::string path;
-    for (std::size_t i = 0; i < url.size(); ++i) {
-        if (url[i] == '%' && i + 2 < url.size() && hexValue(url[i + 1]) >= 0 &&
-            hexValue(url[i + 2]) >= 0) {
-            path += static_cast<char>(hexValue(url[i + 1]) * 16 + hexValue(url[i + 2]));
-            i += 2;
-        } else {
-            path += url[i];
-        }
-    }
-    return path;
+    return decodeUrlPath(url);
 }
 
 bool refererMayRun(const vmcntrl::ScriptRecord& script, std::string_view scriptName,
