@@ -1,6 +1,7 @@
 #include "entry_saver.h"
 
 #include "entry_text.h"
+#include "line_ends.h"
 #include "script_paths.h"
 #include "submission_keys.h"
 #include "template_filler.h"
@@ -13,11 +14,6 @@
 namespace vellum {
 
 namespace {
-
-void endWithLineBreak(std::string& bytes) {
-    if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r')
-        bytes += "\r\n";
-}
 
 SaveOutcome failed(std::string error) {
     SaveOutcome outcome;

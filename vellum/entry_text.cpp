@@ -1,5 +1,7 @@
 #include "entry_text.h"
 
+#include "line_ends.h"
+
 #include "vmcntrl/config/text_lines.h"
 
 namespace vellum {
@@ -11,21 +13,6 @@ bool startsLikeFormula(std::string_view value) {
         return false;
     const char c = value.front();
     return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r';
-}
-
-// Values keep their own line breaks, each written as CR LF like the rest of the file.
-std::string withCrLf(std::string_view value) {
-    std::string out;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        if (value[i] == '\r' || value[i] == '\n') {
-            out += "\r\n";
-            if (value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n')
-                ++i;
-        } else {
-            out += value[i];
-        }
-    }
-    return out;
 }
 
 } // namespace
@@ -75,7 +62,7 @@ std::size_t columnCountOfFirstLine(std::string_view archive) {
 std::string textBlock(const FormFields& fields, const Transaction& t) {
     std::string block;
     for (const FormField& field : fields.all())
-        vmcntrl::appendLine(block, displayName(field.name) + ": " + withCrLf(field.value));
+        vmcntrl::appendLine(block, displayName(field.name) + ": " + withCrLfLineEnds(field.value));
     vmcntrl::appendLine(block, "Date: " + t.date);
     vmcntrl::appendLine(block, "Time: " + t.time);
     vmcntrl::appendLine(block, "Remote address: " + t.remoteAddress);

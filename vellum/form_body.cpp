@@ -3,6 +3,7 @@
 #include "percent_decoding.h"
 
 #include "platform/profile_text.h"
+#include "vmcntrl/config/text_lines.h"
 
 #include <optional>
 
@@ -11,14 +12,6 @@ namespace vellum {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-
-std::string lowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
 
 std::string_view mediaType(std::string_view contentType) {
     return platform::trimBlanks(contentType.substr(0, contentType.find(';')));
@@ -47,11 +40,12 @@ std::optional<PartHeaders> parsePartHeaders(std::string_view block) {
         const std::size_t colon = line.find(':');
         if (colon == std::string_view::npos)
             return std::nullopt;
-        if (lowerAscii(platform::trimBlanks(line.substr(0, colon))) != "content-disposition")
+        if (vmcntrl::upperAscii(platform::trimBlanks(line.substr(0, colon))) !=
+            "CONTENT-DISPOSITION")
             continue;
         const std::string_view value = line.substr(colon + 1);
         sawDisposition = true;
-        headers.formData = lowerAscii(mediaType(value)) == "form-data";
+        headers.formData = vmcntrl::upperAscii(mediaType(value)) == "FORM-DATA";
         headers.name = headerParameter(value, "name");
         // filename="" is what a file input without a chosen file sends: still a file part.
         headers.hasFileName = findHeaderParameter(value, "filename").has_value();
@@ -69,14 +63,14 @@ std::string headerParameter(std::string_view headerValue, std::string_view name)
 
 std::optional<std::string> findHeaderParameter(std::string_view headerValue,
                                                std::string_view name) {
-    const std::string wanted = lowerAscii(name);
+    const std::string wanted = vmcntrl::upperAscii(name);
     std::size_t at = headerValue.find(';');
     while (at != std::string_view::npos) {
         std::string_view rest = headerValue.substr(at + 1);
         const std::size_t eq = rest.find('=');
         if (eq == std::string_view::npos)
             return std::nullopt;
-        const std::string key = lowerAscii(platform::trimBlanks(rest.substr(0, eq)));
+        const std::string key = vmcntrl::upperAscii(platform::trimBlanks(rest.substr(0, eq)));
         std::string_view value = rest.substr(eq + 1);
         while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
             value.remove_prefix(1);
@@ -181,10 +175,10 @@ BodyParse parseMultipart(std::string_view body, std::string_view boundary) {
 }
 
 BodyParse parseFormBody(std::string_view contentType, std::string_view body) {
-    const std::string type = lowerAscii(mediaType(contentType));
-    if (type == "application/x-www-form-urlencoded" || (type.empty() && body.empty()))
+    const std::string type = vmcntrl::upperAscii(mediaType(contentType));
+    if (type == "APPLICATION/X-WWW-FORM-URLENCODED" || (type.empty() && body.empty()))
         return parseUrlEncoded(body);
-    if (type == "multipart/form-data")
+    if (type == "MULTIPART/FORM-DATA")
         return parseMultipart(body, headerParameter(contentType, "boundary"));
     return refuse("Unsupported content type: " + std::string(mediaType(contentType)));
 }

@@ -1,5 +1,7 @@
 #include "mail_message.h"
 
+#include "line_ends.h"
+
 #include <array>
 #include <ctime>
 
@@ -118,22 +120,6 @@ bool needsEncoding(std::string_view body) {
     return false;
 }
 
-// SMTP carries lines ended by CR LF only; a value with a lone LF or CR must not break that.
-std::string withCrLfLineEnds(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            out += kCrLf;
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 bool isUtf8(std::string_view text) {
@@ -220,6 +206,7 @@ std::string composeMessage(const MessageParts& parts) {
     header("Subject", encodeHeaderText(headerText(parts.subject)));
     header("Message-ID", "<" + headerText(parts.messageId) + ">");
     header("MIME-Version", "1.0");
+    // SMTP carries lines ended by CR LF only; a value with a lone LF or CR must not break that.
     const std::string body = withCrLfLineEnds(parts.body);
     const std::string charset = isAscii(body)  ? "us-ascii"
                                 : isUtf8(body) ? "UTF-8"

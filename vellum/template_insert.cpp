@@ -1,5 +1,7 @@
 #include "template_insert.h"
 
+#include "line_ends.h"
+
 #include "vmcntrl/config/processor_contract.h"
 
 #include <optional>
@@ -49,8 +51,7 @@ bool insertEntry(std::string& archive, std::string_view entry, InsertPlace place
             at = first;
     }
     if (!at) {
-        if (!archive.empty() && archive.back() != '\n' && archive.back() != '\r')
-            archive += "\r\n";
+        endWithLineBreak(archive);
         archive.append(entry);
         return false;
     }
