@@ -1,8 +1,8 @@
 # The form processor beside the control panel, its lighttpd snippet (in conf-available, so it
 # stays off until the admin runs lighty-enable-mod vellum), and, in the Debian package, the
 # folder the processor works in on a system install.
-if(TARGET vellum)
-    install(TARGETS vellum RUNTIME DESTINATION ${VMCNTRL_INSTALL_DIR})
+if(TARGET vellum_cgi)
+    install(TARGETS vellum_cgi RUNTIME DESTINATION ${VMCNTRL_INSTALL_DIR})
 endif()
 set(VELLUM_LIGHTTPD_CONF_DIR /etc/lighttpd/conf-available CACHE PATH
     "Where the lighttpd snippet of the form processor is installed")
