@@ -46,10 +46,10 @@ class RefusalTests(ServerTestCase):
             with self.subTest(name=name):
                 self.lines_before = len(self.programs.error_log())
                 reply = self.browser.get(name)
-                self.refused(404, reply)
+                self.refused(404, reply, name)
                 self.assertNotIn("<FORM", reply.text.upper())
                 self.lines_before = len(self.programs.error_log())
-                self.refused(404, self.browser.post(name, [("00E-Mail", "a@vellum.test")]))
+                self.refused(404, self.browser.post(name, [("00E-Mail", "a@vellum.test")]), name)
 
     def test_a_body_over_one_mebibyte_is_refused_with_413(self):
         self.refused(413, self.browser.post(self.script, [("01Name", "x" * (1024 * 1024))]),
