@@ -154,21 +154,22 @@ if [ -x /usr/sbin/lighttpd ] && command -v curl >/dev/null; then
     install -o www-data -g www-data -m 644 "$work/vellum.ini" "$vellum_home/vellum.ini"
     "${as_www[@]}" /usr/bin/vmcntrl --home "$vellum_home" --wizard Deb_Check --template 0 --save data \
         >/dev/null || fail "vmcntrl --wizard in $vellum_home failed"
-    mkdir -p "$work/www"
+    mkdir -p "$work/www" "$work/logs"
+    chown www-data:www-data "$work/logs" # lighttpd opens its log after taking that user
     {
         echo "server.document-root = \"$work/www\""
         echo 'server.bind = "127.0.0.1"'
         echo "server.port = $port"
         echo 'server.username = "www-data"'
         echo 'server.groupname = "www-data"'
-        echo "server.errorlog = \"$work/lighttpd-error.log\""
+        echo "server.errorlog = \"$work/logs/lighttpd-error.log\""
         echo "include \"$snippet\""
     } >"$work/lighttpd.conf"
     /usr/sbin/lighttpd -D -f "$work/lighttpd.conf" &
     lighttpd_pid=$!
     for _ in $(seq 100); do
         curl -s -o /dev/null "http://127.0.0.1:$port/" && break
-        kill -0 "$lighttpd_pid" 2>/dev/null || fail "lighttpd did not start: $(cat "$work/lighttpd-error.log")"
+        kill -0 "$lighttpd_pid" 2>/dev/null || fail "lighttpd did not start: $(cat "$work/logs/lighttpd-error.log")"
         sleep 0.1
     done
     url=http://127.0.0.1:$port/scripts/vellum.exe/Deb_Check
