@@ -82,7 +82,8 @@ WriteResult editFileLocked(std::string_view path, const FileEdit& edit) {
         Descriptor held(fd);
         if (!lockExclusive(held.get()))
             return WriteResult::failure(failureText("Cannot lock", file));
-        struct stat locked {}, named {};
+        struct stat locked {
+        }, named{};
         if (::fstat(held.get(), &locked) != 0 || ::stat(file.c_str(), &named) != 0 ||
             locked.st_dev != named.st_dev || locked.st_ino != named.st_ino)
             continue;

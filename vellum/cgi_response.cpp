@@ -25,15 +25,24 @@ std::string CgiResponse::header(std::string_view name) const {
 
 std::string_view reasonPhrase(int status) {
     switch (status) {
-    case 200: return "OK";
-    case 302: return "Found";
-    case 400: return "Bad Request";
-    case 403: return "Forbidden";
-    case 404: return "Not Found";
-    case 405: return "Method Not Allowed";
-    case 413: return "Content Too Large";
-    case 500: return "Internal Server Error";
-    default: return "Error";
+    case 200:
+        return "OK";
+    case 302:
+        return "Found";
+    case 400:
+        return "Bad Request";
+    case 403:
+        return "Forbidden";
+    case 404:
+        return "Not Found";
+    case 405:
+        return "Method Not Allowed";
+    case 413:
+        return "Content Too Large";
+    case 500:
+        return "Internal Server Error";
+    default:
+        return "Error";
     }
 }
 

@@ -38,7 +38,7 @@ std::vector<std::string> rowColumns(const FormFields& fields, std::size_t header
     bool anyNumbered = false;
     for (const FormField& field : fields.all())
         anyNumbered = anyNumbered || fieldNumber(field.name).has_value();
-    if (anyNumbered)
+    if (anyNumbered || fields.all().empty())
         return columns;
     // A form that was not numbered for data saving still gets its values saved, in the
     // order sent, rather than an empty row.
@@ -72,14 +72,16 @@ SaveOutcome saveTemplate(const vmcntrl::ScriptRecord& script, const std::string&
     const auto templateText = platform::readFile(templatePath);
     if (!templateText)
         return failed("The output template " + templatePath + " cannot be read");
-    const std::string entry = entryMarker(t.id) + "\r\n" +
-                              fillTemplate(*templateText, submissionKeys(fields, t), isHtmlFile(archive));
+    const std::string entry =
+        entryMarker(t.id) + "\r\n" +
+        fillTemplate(*templateText, submissionKeys(fields, t), isHtmlFile(archive));
     const InsertPlace place = script.Append == "Top" ? InsertPlace::Top : InsertPlace::Bottom;
     bool footerFound = true;
-    SaveOutcome outcome = fromWrite(platform::editFileLocked(archive, [&](std::string& bytes, bool) {
-        footerFound = insertEntry(bytes, entry, place);
-        return true;
-    }));
+    SaveOutcome outcome =
+        fromWrite(platform::editFileLocked(archive, [&](std::string& bytes, bool) {
+            footerFound = insertEntry(bytes, entry, place);
+            return true;
+        }));
     if (outcome.saved && !footerFound)
         outcome.notes.push_back("The output file " + archive +
                                 " has no <!--footer--> line; the entry was added at its end");
@@ -103,7 +105,8 @@ SaveOutcome saveDiscrete(const std::string& directory, const std::string& templa
     const bool html = isHtmlFile(templatePath);
     // The transaction ID is unique; the suffix only guards against a file someone put there.
     for (int attempt = 0; attempt < 100; ++attempt) {
-        t.discretePage = t.id + (attempt ? "-" + std::to_string(attempt) : std::string()) + extension;
+        t.discretePage =
+            t.id + (attempt ? "-" + std::to_string(attempt) : std::string()) + extension;
         const std::string page = fillTemplate(*templateText, submissionKeys(fields, t), html);
         const platform::CreateResult created =
             platform::createFileAtomically(platform::joinPath(directory, t.discretePage), page);

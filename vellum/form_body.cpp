@@ -1,5 +1,7 @@
 #include "form_body.h"
 
+#include "percent_decoding.h"
+
 #include "platform/profile_text.h"
 
 #include <optional>
@@ -9,39 +11,6 @@ namespace vellum {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-std::optional<std::string> percentDecode(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '+') {
-            out += ' ';
-        } else if (c == '%') {
-            if (i + 2 >= text.size())
-                return std::nullopt;
-            const int high = hexValue(text[i + 1]);
-            const int low = hexValue(text[i + 2]);
-            if (high < 0 || low < 0)
-                return std::nullopt;
-            out += static_cast<char>(high * 16 + low);
-            i += 2;
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
 
 std::string lowerAscii(std::string_view text) {
     std::string out(text);
@@ -153,9 +122,9 @@ BodyParse parseUrlEncoded(std::string_view body) {
         if (pair.empty())
             continue;
         const std::size_t eq = pair.find('=');
-        auto name = percentDecode(pair.substr(0, eq));
+        auto name = decodeFormComponent(pair.substr(0, eq));
         auto value = eq == std::string_view::npos ? std::optional<std::string>(std::string())
-                                                  : percentDecode(pair.substr(eq + 1));
+                                                  : decodeFormComponent(pair.substr(eq + 1));
         if (!name || !value)
             return refuse("Malformed form data: a bad %-escape");
         if (name->empty())

@@ -33,7 +33,6 @@ BodyParse parseMultipart(std::string_view body, std::string_view boundary);
 // pair of quotes and their backslash escapes undone; empty when it is absent.
 std::string headerParameter(std::string_view headerValue, std::string_view name);
 // The same, telling an absent parameter (nullopt) from an empty one.
-std::optional<std::string> findHeaderParameter(std::string_view headerValue,
-                                               std::string_view name);
+std::optional<std::string> findHeaderParameter(std::string_view headerValue, std::string_view name);
 
 } // namespace vellum

@@ -5,7 +5,9 @@
 
 namespace vellum {
 
-std::string displayName(std::string_view fieldName) { return vmcntrl::templateKeyName(fieldName); }
+std::string displayName(std::string_view fieldName) {
+    return vmcntrl::templateKeyName(fieldName);
+}
 
 std::optional<int> fieldNumber(std::string_view fieldName) {
     if (!fieldName.empty() && fieldName.front() == '~')
@@ -17,13 +19,16 @@ std::optional<int> fieldNumber(std::string_view fieldName) {
 }
 
 std::vector<const FormField*> FormFields::matching(std::string_view key) const {
+    // A key names a field as the template keys window lists it (without its number) or as
+    // the form spells it (with it); an exact spelling wins over one in another letter case.
     std::vector<const FormField*> exact, folded;
     const std::string upperKey = vmcntrl::upperAscii(key);
     for (const FormField& field : fields_) {
         const std::string name = displayName(field.name);
-        if (name == key)
+        if (name == key || field.name == key)
             exact.push_back(&field);
-        else if (vmcntrl::upperAscii(name) == upperKey)
+        else if (vmcntrl::upperAscii(name) == upperKey ||
+                 vmcntrl::upperAscii(field.name) == upperKey)
             folded.push_back(&field);
     }
     return exact.empty() ? folded : exact;
@@ -42,7 +47,9 @@ std::optional<std::string> FormFields::value(std::string_view key) const {
     return joined;
 }
 
-std::size_t FormFields::count(std::string_view key) const { return matching(key).size(); }
+std::size_t FormFields::count(std::string_view key) const {
+    return matching(key).size();
+}
 
 std::vector<std::string> FormFields::numberedColumns(std::size_t minimumColumns) const {
     std::vector<std::string> columns(minimumColumns);

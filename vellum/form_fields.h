@@ -2,6 +2,7 @@
 
 #include "form_body.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,11 +17,13 @@ class FormFields {
 public:
     FormFields() = default;
     explicit FormFields(std::vector<FormField> fields) : fields_(std::move(fields)) {}
+    FormFields(std::initializer_list<FormField> fields) : fields_(fields) {}
 
     const std::vector<FormField>& all() const { return fields_; }
 
     // The value of the field that a template key or a fixed field name ("E-Mail", "From")
-    // means: the exact name first, else the same name in another letter case. Several fields
+    // means, with or without the field's number: the exact name first, else the same name
+    // in another letter case. Several fields
     // of that name (ticked check boxes of a group) give their values joined by ", ".
     std::optional<std::string> value(std::string_view key) const;
     // How many fields carry that name.

@@ -65,7 +65,8 @@ std::vector<std::string> copyRecipients(std::string_view to, const std::string& 
     to = platform::trimBlanks(to);
     if (to.empty())
         return recipients;
-    if (to.find('@') == std::string_view::npos || platform::fileExists(resolveScriptPath(home, to))) {
+    if (to.find('@') == std::string_view::npos ||
+        platform::fileExists(resolveScriptPath(home, to))) {
         const auto group = platform::readFile(resolveScriptPath(home, to));
         if (!group)
             return recipients;

@@ -189,7 +189,8 @@ std::string rfc5322Date(std::chrono::system_clock::time_point when) {
     std::tm tm{};
     ::localtime_r(&seconds, &tm);
     std::array<char, 64> buffer{};
-    const std::size_t n = std::strftime(buffer.data(), buffer.size(), "%a, %d %b %Y %H:%M:%S %z", &tm);
+    const std::size_t n =
+        std::strftime(buffer.data(), buffer.size(), "%a, %d %b %Y %H:%M:%S %z", &tm);
     return std::string(buffer.data(), n);
 }
 
@@ -220,9 +221,9 @@ std::string composeMessage(const MessageParts& parts) {
     header("Message-ID", "<" + headerText(parts.messageId) + ">");
     header("MIME-Version", "1.0");
     const std::string body = withCrLfLineEnds(parts.body);
-    const std::string charset = isAscii(body) ? "us-ascii"
+    const std::string charset = isAscii(body)  ? "us-ascii"
                                 : isUtf8(body) ? "UTF-8"
-                                                     : "windows-1252";
+                                               : "windows-1252";
     header("Content-Type", "text/plain; charset=" + charset);
     const bool encode = needsEncoding(body);
     header("Content-Transfer-Encoding", encode ? "quoted-printable" : "7bit");

@@ -9,19 +9,21 @@
 
 #include "platform/file_ops.h"
 #include "platform/profile_text.h"
+#include "vmcntrl/config/editor_state.h"
+#include "vmcntrl/config/processor_contract.h"
 
 namespace vellum {
 
 namespace {
 
 std::string fromName(const SubmissionMail& mail) {
-    if (mail.script.Sender == kFromFromForm)
+    if (mail.script.Sender == vmcntrl::kUseFormFrom)
         return mail.fields.value("From").value_or(std::string());
     return mail.script.Sender;
 }
 
 std::string subject(const SubmissionMail& mail) {
-    std::string text = mail.script.Subject == kSubjectFromForm
+    std::string text = mail.script.Subject == vmcntrl::kUseFormSubject
                            ? mail.fields.value("Subject").value_or(std::string())
                            : mail.script.Subject;
     if (platform::trimBlanks(text).empty())
@@ -29,7 +31,9 @@ std::string subject(const SubmissionMail& mail) {
     return text;
 }
 
-bool isDomain(std::string_view text) { return isMailAddress("x@" + std::string(text)); }
+bool isDomain(std::string_view text) {
+    return isMailAddress("x@" + std::string(text));
+}
 
 std::string mailDomain(const MailSettings& settings) {
     if (const std::size_t at = settings.from.rfind('@');
@@ -118,10 +122,11 @@ MailReport sendSubmissionMail(const SubmissionMail& mail, MailTransport& transpo
         }
     }
     if (!mail.script.SendMessage.empty()) {
+        using vmcntrl::processor::kEmailField;
         const std::string address(
-            platform::trimBlanks(mail.fields.value("E-Mail").value_or(std::string())));
+            platform::trimBlanks(mail.fields.value(kEmailField).value_or(std::string())));
         const std::string letterPath = resolveScriptPath(mail.home, mail.script.SendMessage);
-        if (mail.fields.count("E-Mail") != 1 || !isMailAddress(address)) {
+        if (mail.fields.count(kEmailField) != 1 || !isMailAddress(address)) {
             // The visitor gave no usable address: nothing to send, and nothing went wrong.
             logs.mail(mail.now, mail.scriptName, "letter to the visitor", address,
                       "not sent: the E-Mail field holds no single valid address");

@@ -34,9 +34,6 @@ struct MailReport {
     bool anyFailed = false;
 };
 
-inline constexpr std::string_view kFromFromForm = "Use 'From' from Form";
-inline constexpr std::string_view kSubjectFromForm = "Use 'Subject' from Form";
-
 // The script's messages: the copy of the submission to To (an address or a recipient group
 // file), and the letter (SendMessage) to the address in the form's E-Mail field when that
 // field holds exactly one valid address. Recipients come only from the script and that one

@@ -12,6 +12,7 @@
 
 #include "platform/file_ops.h"
 #include "platform/paths.h"
+#include "platform/profile_file.h"
 #include "vmcntrl/config/vellum_ini.h"
 
 #include <exception>
@@ -25,15 +26,19 @@ constexpr std::string_view kLockedRefusal = "This form may not run this script";
 
 class Run {
 public:
-    explicit Run(const ProcessorContext& c) : c_(c), logs_(c.home), ini_(vmcntrl::vellumIniPath(c.home)) {}
+    explicit Run(const ProcessorContext& c)
+        : c_(c), logs_(c.home), ini_(vmcntrl::vellumIniPath(c.home)) {}
 
     CgiResponse handle() {
         scriptName_ = requestedScriptName(c_.request);
-        const auto listed = findListedScript(ini_.loadScriptList(), scriptName_);
+        // One reading of vellum.ini for the whole request: the list, the script and the
+        // settings as they were at one moment, however the panel changes the file meanwhile.
+        config_ = platform::loadProfile(ini_.path());
+        const auto listed = findListedScript(vmcntrl::scriptListOf(config_), scriptName_);
         if (!listed)
             return refuse(404, "There is no script of this name.", "No such script");
         scriptName_ = *listed;
-        script_ = ini_.readScript(scriptName_);
+        script_ = vmcntrl::scriptOf(config_, scriptName_);
         if (c_.request.method == "GET" || c_.request.method == "HEAD")
             return serveForm();
         if (c_.request.method == "POST")
@@ -45,10 +50,15 @@ public:
     }
 
     CgiResponse failure(std::string_view what) {
-        return refuse(500, "The form could not be processed.", "Internal error: " + std::string(what));
+        return refuse(500, "The form could not be processed.",
+                      "Internal error: " + std::string(what));
     }
 
 private:
+    std::string setting(std::string_view key) const {
+        return config_.value(vmcntrl::kConfigSection, key).value_or(std::string());
+    }
+
     CgiResponse refuse(int status, std::string_view sentence, std::string_view reason) {
         logs_.error(c_.now, scriptName_, c_.request.remoteAddress, reason);
         return errorPage(status, sentence);
@@ -80,10 +90,11 @@ private:
             return refuse(400, "The form data could not be read.", parsed.error);
         if (!refererMayRun(script_, scriptName_, c_.request.referer))
             return refuse(403, kLockedRefusal,
-                          "Locked script run from another page (Referer: " + c_.request.referer + ")");
+                          "Locked script run from another page (Referer: " + c_.request.referer +
+                              ")");
 
         const FormFields fields(std::move(parsed.fields));
-        const std::string configFrom = ini_.read(vmcntrl::kConfigSection, "From");
+        const std::string configFrom = setting("From");
         Transaction transaction = makeTransaction(c_.request, c_.now, configFrom);
         const SaveOutcome saved = saveEntry(script_, c_.home, fields, transaction);
         for (const std::string& note : saved.notes)
@@ -103,8 +114,7 @@ private:
         // After the save: the copy of an entry that could not be saved still goes out, so
         // the operator has it.
         if (c_.mail) {
-            MailSettings settings{ini_.read(vmcntrl::kConfigSection, "MailServer"), configFrom,
-                                  ini_.read(vmcntrl::kConfigSection, "ServerDomain")};
+            const MailSettings settings{setting("MailServer"), configFrom, setting("ServerDomain")};
             const MailReport report = sendSubmissionMail(
                 {script_, c_.home, scriptName_, fields, transaction, settings, c_.now}, *c_.mail,
                 logs_);
@@ -116,7 +126,8 @@ private:
 
     const ProcessorContext& c_;
     ProcessorLogs logs_;
-    vmcntrl::VellumIni ini_;
+    vmcntrl::VellumIni ini_; // for the one write, MailErr
+    platform::ProfileText config_;
     std::string scriptName_;
     vmcntrl::ScriptRecord script_;
 };

@@ -5,6 +5,7 @@
 #include "template_filler.h"
 
 #include "platform/file_ops.h"
+#include "vmcntrl/config/editor_state.h"
 
 namespace vellum {
 
@@ -21,7 +22,7 @@ CgiResponse chooseResponse(const vmcntrl::ScriptRecord& script, const std::strin
                            const FormFields& fields, const Transaction& transaction,
                            std::vector<std::string>& notes) {
     if (script.Confirm == "yes" || script.Confirm == "Yes") {
-        if (script.SendConf == "Default")
+        if (script.SendConf == vmcntrl::kDefaultConfirmation)
             return htmlResponse(simpleConfirmation(fields));
         const std::string path = resolveScriptPath(home, script.SendConf);
         if (const auto text = platform::readFile(path))
@@ -35,9 +36,9 @@ CgiResponse chooseResponse(const vmcntrl::ScriptRecord& script, const std::strin
                         "confirmation was sent");
         return htmlResponse(simpleConfirmation(fields));
     }
-    CgiResponse redirect = htmlResponse("<!DOCTYPE html>\r\n<html><body><p><a href=\"" +
-                                        escapeHtml(script.SendURL) +
-                                        "\">Continue</a></p></body></html>\r\n");
+    CgiResponse redirect =
+        htmlResponse("<!DOCTYPE html>\r\n<html><body><p><a href=\"" + escapeHtml(script.SendURL) +
+                     "\">Continue</a></p></body></html>\r\n");
     redirect.status = 302;
     redirect.headers.emplace_back("Location", script.SendURL);
     return redirect;

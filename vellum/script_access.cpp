@@ -1,5 +1,7 @@
 #include "script_access.h"
 
+#include "percent_decoding.h"
+
 #include "platform/paths.h"
 #include "platform/profile_text.h"
 #include "vmcntrl/config/processor_contract.h"
@@ -18,22 +20,12 @@ bool plainScriptName(std::string_view name) {
     return true;
 }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 bool endsWithSegment(std::string_view path, std::string_view segment, bool ignoreCase) {
     if (segment.empty() || path.size() < segment.size())
         return false;
     std::string_view tail = path.substr(path.size() - segment.size());
-    const bool same = ignoreCase ? vmcntrl::upperAscii(tail) == vmcntrl::upperAscii(segment)
-                                 : tail == segment;
+    const bool same =
+        ignoreCase ? vmcntrl::upperAscii(tail) == vmcntrl::upperAscii(segment) : tail == segment;
     return same && (path.size() == segment.size() ||
                     platform::isPathSeparator(path[path.size() - segment.size() - 1]));
 }
@@ -58,17 +50,7 @@ std::string urlPath(std::string_view url) {
         const std::size_t pathAt = url.find('/', scheme + 3);
         url = pathAt == std::string_view::npos ? std::string_view() : url.substr(pathAt);
     }
-    std::string path;
-    for (std::size_t i = 0; i < url.size(); ++i) {
-        if (url[i] == '%' && i + 2 < url.size() && hexValue(url[i + 1]) >= 0 &&
-            hexValue(url[i + 2]) >= 0) {
-            path += static_cast<char>(hexValue(url[i + 1]) * 16 + hexValue(url[i + 2]));
-            i += 2;
-        } else {
-            path += url[i];
-        }
-    }
-    return path;
+    return decodeUrlPath(url);
 }
 
 bool refererMayRun(const vmcntrl::ScriptRecord& script, std::string_view scriptName,
@@ -84,7 +66,8 @@ bool refererMayRun(const vmcntrl::ScriptRecord& script, std::string_view scriptN
     // The script's own address: .../vellum.exe/<script>, the name found as NumTags finds it.
     if (!endsWithSegment(path, scriptName, true))
         return false;
-    const std::string_view before = std::string_view(path).substr(0, path.size() - scriptName.size());
+    const std::string_view before =
+        std::string_view(path).substr(0, path.size() - scriptName.size());
     std::string_view program = vmcntrl::processor::kCgiProgram;
     return before.size() >= program.size() &&
            before.substr(before.size() - program.size()) == program &&

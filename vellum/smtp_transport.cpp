@@ -29,8 +29,9 @@ bool plainHost(const std::string& host) {
     if (host.empty())
         return false;
     for (char c : host) {
-        const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                        c == '.' || c == '-' || c == ':' || c == '[' || c == ']';
+        const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                        (c >= '0' && c <= '9') || c == '.' || c == '-' || c == ':' || c == '[' ||
+                        c == ']';
         if (!ok)
             return false;
     }
@@ -86,7 +87,8 @@ SendResult SmtpTransport::send(const OutgoingMail& mail) {
     curl_slist* recipients = nullptr;
     for (const std::string& to : mail.recipients)
         recipients = curl_slist_append(recipients, ("<" + to + ">").c_str());
-    std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> held(recipients, curl_slist_free_all);
+    std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> held(recipients,
+                                                                     curl_slist_free_all);
     const std::string from = "<" + mail.envelopeFrom + ">";
     Upload upload{&mail.message};
     char error[CURL_ERROR_SIZE] = {};

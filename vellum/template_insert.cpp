@@ -1,6 +1,5 @@
 #include "template_insert.h"
 
-#include "platform/profile_text.h"
 #include "vmcntrl/config/processor_contract.h"
 
 #include <optional>
@@ -11,21 +10,26 @@ namespace {
 
 constexpr std::string_view kMarkerStart = "<!--vellum entry ";
 
-// The offset of the first line that satisfies the test, or nullopt.
-template <typename Test>
-std::optional<std::size_t> findLine(std::string_view text, Test test) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        if (test(text.substr(start, end - start)))
-            return start;
-        start = end;
-        if (start < text.size() && text[start] == '\r')
-            ++start;
-        if (start < text.size() && text[start] == '\n')
-            ++start;
+// The offset of the first line that, without its leading blanks, starts with the text
+// (and, for a whole line, holds nothing else but trailing blanks); nullopt when none does.
+// Large archives are searched for the text itself rather than line by line.
+std::optional<std::size_t> findLine(std::string_view text, std::string_view wanted,
+                                    bool wholeLine) {
+    for (std::size_t at = text.find(wanted); at != std::string_view::npos;
+         at = text.find(wanted, at + 1)) {
+        std::size_t start = at;
+        while (start > 0 && (text[start - 1] == ' ' || text[start - 1] == '\t'))
+            --start;
+        if (start > 0 && text[start - 1] != '\n' && text[start - 1] != '\r')
+            continue;
+        if (wholeLine) {
+            std::size_t end = at + wanted.size();
+            while (end < text.size() && (text[end] == ' ' || text[end] == '\t'))
+                ++end;
+            if (end < text.size() && text[end] != '\r' && text[end] != '\n')
+                continue;
+        }
+        return start;
     }
     return std::nullopt;
 }
@@ -37,14 +41,10 @@ std::string entryMarker(std::string_view transactionId) {
 }
 
 bool insertEntry(std::string& archive, std::string_view entry, InsertPlace place) {
-    const auto footer = findLine(archive, [](std::string_view line) {
-        return platform::trimBlanks(line) == vmcntrl::processor::kFooterMarker;
-    });
+    const auto footer = findLine(archive, vmcntrl::processor::kFooterMarker, true);
     std::optional<std::size_t> at = footer;
     if (place == InsertPlace::Top) {
-        const auto first = findLine(archive, [](std::string_view line) {
-            return platform::trimBlanks(line).substr(0, kMarkerStart.size()) == kMarkerStart;
-        });
+        const auto first = findLine(archive, kMarkerStart, false);
         if (first && (!footer || *first < *footer))
             at = first;
     }

@@ -27,9 +27,9 @@ std::string format(const std::tm& tm, const char* pattern) {
 // Names in English whatever the locale, as the processor's pages and logs are.
 constexpr std::array<const char*, 7> kDays{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                            "Thursday", "Friday", "Saturday"};
-constexpr std::array<const char*, 12> kMonths{"January", "February", "March",     "April",
-                                              "May",     "June",     "July",      "August",
-                                              "September", "October", "November", "December"};
+constexpr std::array<const char*, 12> kMonths{"January",   "February", "March",    "April",
+                                              "May",       "June",     "July",     "August",
+                                              "September", "October",  "November", "December"};
 
 std::uint32_t randomPart() {
     static std::random_device device;

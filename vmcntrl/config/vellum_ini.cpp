@@ -22,7 +22,10 @@ std::vector<std::string> VellumIni::keyNames(std::string_view section) const {
 }
 
 ScriptList VellumIni::loadScriptList() const {
-    const platform::ProfileText text = platform::loadProfile(path_);
+    return scriptListOf(platform::loadProfile(path_));
+}
+
+ScriptList scriptListOf(const platform::ProfileText& text) {
     std::vector<ScriptListEntry> entries;
     for (std::string& key : text.keyNames(kListSection)) {
         std::string value = text.value(kListSection, key).value_or(std::string());
@@ -33,7 +36,10 @@ ScriptList VellumIni::loadScriptList() const {
 
 ScriptRecord VellumIni::readScript(std::string_view name) {
     currentSection_ = std::string(name);
-    const platform::ProfileText text = platform::loadProfile(path_);
+    return scriptOf(platform::loadProfile(path_), name);
+}
+
+ScriptRecord scriptOf(const platform::ProfileText& text, std::string_view name) {
     ScriptRecord record;
     for (const ScriptKey& key : kScriptKeys)
         record.*key.field = text.value(name, key.name).value_or(std::string());

@@ -3,6 +3,7 @@
 #include "script_record.h"
 
 #include "platform/file_ops.h"
+#include "platform/profile_text.h"
 
 #include <string>
 #include <string_view>
@@ -54,6 +55,11 @@ private:
     std::string path_;
     std::string currentSection_;
 };
+
+// The same reads on one snapshot of the file, for a reader (the form processor) that takes
+// the list, a script and the settings from one moment's file.
+ScriptList scriptListOf(const platform::ProfileText& text);
+ScriptRecord scriptOf(const platform::ProfileText& text, std::string_view name);
 
 // The path of vellum.ini in a program directory.
 std::string vellumIniPath(std::string_view programDirectory);
