@@ -33,8 +33,10 @@ deb=$(ls -t "$build"/"$package"_*.deb | head -n 1)
 echo "package: $(basename "$deb") ($(du -k "$deb" | cut -f1) KiB)"
 
 work=$(mktemp -d /tmp/check-deb.XXXXXX)
+lighttpd_pid=
 cleanup() {
-    dpkg -r "$package" >/dev/null 2>&1 || true
+    [ -z "$lighttpd_pid" ] || kill "$lighttpd_pid" 2>/dev/null || true
+    dpkg -P "$package" >/dev/null 2>&1 || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -136,7 +138,61 @@ for fm in /usr/lib/vmcntrl/template/*.fm; do
 done
 [ "$forms" -ge 4 ] || fail "only $forms templates were shipped"
 
+# The form processor: installed beside the panel, its lighttpd snippet available but off, and
+# /var/lib/vellum ready for the web server's user. A private lighttpd that includes the
+# installed snippet unchanged then runs a script made there, as a site would.
+snippet=/etc/lighttpd/conf-available/50-vellum.conf
+vellum_home=/var/lib/vellum
+[ -x /usr/lib/vmcntrl/vellum.exe ] || fail "no /usr/lib/vmcntrl/vellum.exe"
+[ -f "$snippet" ] || fail "no lighttpd snippet in /etc/lighttpd/conf-available"
+[ ! -e /etc/lighttpd/conf-enabled/50-vellum.conf ] || fail "the install enabled the lighttpd snippet"
+[ "$(stat -c %U "$vellum_home")" = www-data ] || fail "$vellum_home does not belong to www-data"
+[ -f "$vellum_home/template/0.fm" ] || fail "$vellum_home has no form templates"
+echo "processor: /usr/lib/vmcntrl/vellum.exe, $snippet (not enabled), $vellum_home for www-data"
+if [ -x /usr/sbin/lighttpd ] && command -v curl >/dev/null; then
+    port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+    as_www=(setpriv --reuid=www-data --regid=www-data --clear-groups
+        env -i HOME="$vellum_home" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen LANG=C.UTF-8)
+    printf '%s' "[Config]${crlf}WinScriptAlias=/scripts/${crlf}" >"$work/vellum.ini"
+    install -o www-data -g www-data -m 644 "$work/vellum.ini" "$vellum_home/vellum.ini"
+    "${as_www[@]}" /usr/bin/vmcntrl --home "$vellum_home" --wizard Deb_Check --template 0 --save data \
+        >/dev/null || fail "vmcntrl --wizard in $vellum_home failed"
+    mkdir -p "$work/www" "$work/logs"
+    chown www-data:www-data "$work/logs" # lighttpd opens its log after taking that user
+    {
+        echo "server.document-root = \"$work/www\""
+        echo 'server.bind = "127.0.0.1"'
+        echo "server.port = $port"
+        echo 'server.username = "www-data"'
+        echo 'server.groupname = "www-data"'
+        echo "server.errorlog = \"$work/logs/lighttpd-error.log\""
+        echo "include \"$snippet\""
+    } >"$work/lighttpd.conf"
+    /usr/sbin/lighttpd -D -f "$work/lighttpd.conf" &
+    lighttpd_pid=$!
+    for _ in $(seq 100); do
+        curl -s -o /dev/null "http://127.0.0.1:$port/" && break
+        kill -0 "$lighttpd_pid" 2>/dev/null || fail "lighttpd did not start: $(cat "$work/logs/lighttpd-error.log")"
+        sleep 0.1
+    done
+    url=http://127.0.0.1:$port/scripts/vellum.exe/Deb_Check
+    curl -sf "$url" | grep -q 'ACTION="/scripts/vellum.exe/Deb_Check"' ||
+        fail "GET $url did not answer with the script's form"
+    status=$(curl -s -o "$work/answer.html" -w '%{http_code}' -e "$url" \
+        --data-urlencode "00E-Mail=ada@vellum.test" --data-urlencode "01Name=Ada" "$url")
+    kill "$lighttpd_pid"
+    wait "$lighttpd_pid" 2>/dev/null || true
+    [ "$status" = 200 ] || fail "the submission answered $status: $(cat "$work/answer.html")"
+    grep -q '^"ada@vellum.test","Ada"' "$vellum_home/SAVED/Deb_Check.csv" ||
+        fail "the submission was not saved in $vellum_home/SAVED/Deb_Check.csv"
+    echo "lighttpd with the installed snippet: form served, submission saved as www-data"
+fi
+
 dpkg -r "$package" >/dev/null
 [ ! -e /usr/bin/tessaly ] && [ ! -e /usr/lib/vmcntrl/vmcntrl ] || fail "dpkg -r left the programs behind"
-echo "removed: $package"
+[ -d "$vellum_home/SAVED" ] || fail "dpkg -r deleted the submissions in $vellum_home"
+echo "removed: $package (submissions kept)"
+dpkg -P "$package" >/dev/null
+[ ! -e "$vellum_home" ] && [ ! -e "$snippet" ] || fail "dpkg -P left $vellum_home or the snippet behind"
+echo "purged: $package"
 echo "check-deb: all passed"

@@ -37,6 +37,7 @@ install(FILES ${VMCNTRL_TEMPLATE_FILES} DESTINATION ${VMCNTRL_INSTALL_DIR}/templ
 foreach(folder IN LISTS VMCNTRL_WORK_FOLDERS)
     install(DIRECTORY DESTINATION ${VMCNTRL_INSTALL_DIR}/${folder})
 endforeach()
+include(${packaging_dir}/lighttpd/install.cmake)
 
 # --- launchers, desktop entries, icons -----------------------------------------------------
 foreach(program tessaly vmcntrl)
