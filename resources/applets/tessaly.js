@@ -2,7 +2,7 @@
 (() => {
 'use strict';
 const W = window, D = document;
-if (W.tessaly && W.tessaly.run) return W.tessaly.run();
+if (W.tessaly?.run) return W.tessaly.run();
 
 const KINDS = { multdesc: 'Pull down list', MultiList: 'Scroll list', framer: 'Window list' };
 const ALIGN = { top: 'top', texttop: 'text-top', middle: 'middle', absmiddle: 'middle' };
@@ -193,7 +193,7 @@ function replace(applet) {
   }
   const fill = (w) => {
     const doc = w.document;
-    const list = linkList(doc, { width: '100%', height: '100vh', border: '0' }, (e, i) => {
+    const list = linkList(doc, { width: '100%', height: '100vh', border: '0', margin: '0' }, (e, i) => {
       if (blank(i)) return sound();
       e.preventDefault(); // "_self" and frame names mean the applet's page
       open(i);
