@@ -11,7 +11,7 @@ const FAMILIES = { '': SANS, helvetica: SANS, arial: SANS, times: SERIF, timesro
   courier: '"Courier New",Courier,monospace', dialog: 'system-ui,sans-serif' };
 const CSS = '.tessaly-applet{display:inline-flex;flex-wrap:wrap;justify-content:center;' +
   'align-items:flex-start;gap:4px;padding:4px;box-sizing:border-box;overflow:hidden;' +
-  'text-align:left}:is(.tessaly-applet,dialog) :is(select,button){font:inherit}' +
+  'text-align:left}.tessaly-applet :is(select,button){font:inherit}' +
   '.tessaly-list{margin:0 0 4px;padding:0;list-style:none;overflow:auto;box-sizing:border-box;' +
   'border:1px solid #777}.tessaly-list a{display:block;min-height:1.2em;padding:0 3px;' +
   'color:inherit;text-decoration:none;white-space:nowrap;outline-offset:-2px}';
