@@ -80,12 +80,14 @@ class PullDownList(BrowserTest):
         self.assertEqual(active.accessible_name, "Pull down list")
         keys.send_keys(Keys.ARROW_DOWN).perform()
         self.assertEqual(self.js("return document.querySelector('select').selectedIndex"), 1)
+        keys.send_keys("u").perform()  # typing finds "Up one"
+        self.assertEqual(self.js("return document.querySelector('select').selectedIndex"), 2)
         self.assertEqual(self.js("return opened"), [])  # moving is not choosing
         keys.send_keys(Keys.TAB).perform()
         self.assertEqual(self.driver.switch_to.active_element.accessible_name, "Go")
         ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT) \
             .send_keys(Keys.ENTER).perform()
-        self.wait_for_location(*TARGET_PLACES[1])
+        self.wait_for_location(*TARGET_PLACES[2])
 
     def test_go_works_from_the_keyboard(self):
         self.open_top()
