@@ -86,6 +86,18 @@ class Pages(BrowserTest):
         self.assertNotIn(FALLBACK_TEXT, body)
         self.assertIn("between", body)
 
+    def test_each_alignment_places_the_replacement_as_it_placed_the_applet(self):
+        placements = {"Left": ("left", "baseline"), "Right": ("right", "baseline"),
+                      "Top": ("none", "top"), "Texttop": ("none", "text-top"),
+                      "Middle": ("none", "middle"), "Absmiddle": ("none", "middle")}
+        self.site.page("align.htm", "<p>" + "".join(
+            self.site.applet("Pull down list", SIDE_LINKS, Alignment=a) + "text "
+            for a in placements) + "</p>")
+        self.driver.get(self.site.url("align.htm"))
+        self.assertEqual([(b.value_of_css_property("float"),
+                           b.value_of_css_property("vertical-align")) for b in self.replaced()],
+                         list(placements.values()))
+
     def test_a_script_in_the_head_handles_the_applets_once_the_page_is_read(self):
         fragment = self.site.applet("Scroll list", SIDE_LINKS).replace(SCRIPT_LINE + "\r\n", "")
         self.site.page("head.htm", fragment, '<script src="tessaly.js"></script>')
