@@ -80,7 +80,8 @@ def main():
         site.write_bytes("page.png", base64.b64decode(page_png))
         site.write_bytes("list.png", base64.b64decode(list_png))
         site.page("both.htm", '<div class="desk"><img src="page.png" alt="">'
-                  '<figure><figcaption>Links</figcaption><img src="list.png" alt=""></figure></div>',
+                  '<figure><figcaption>Links</figcaption><img src="list.png" alt="">'
+                  '</figure></div>',
                   "<style>body{margin:0;background:#6b7b8c}.desk{display:flex;gap:16px;"
                   "padding:16px;align-items:flex-start}img{display:block;box-shadow:0 2px 8px "
                   "#0006}figure{margin:40px 0 0;background:#dde3ea}figcaption{font:13px "

@@ -26,7 +26,8 @@ AudioBufferSourceNode.prototype.start = function () { const b = this.buffer;
   started.push({rate: b.sampleRate, channels: [...Array(b.numberOfChannels).keys()]
     .map((c) => Array.from(b.getChannelData(c)))}); };
 const realOpen = window.open;
-window.open = function (url) { events.push('open ' + url); return realOpen.apply(window, arguments); };
+window.open = function (url) { events.push('open ' + url);
+  return realOpen.apply(window, arguments); };
 </script>"""
 MU_LAW = bytes([0xFF, 0x00, 0x80, 0x7F, 0xF0, 0x10, 0x5A, 0xA5])
 PCM_FRAMES = [(1000, -1000), (32767, -32768), (-1, 1)]
@@ -124,7 +125,8 @@ class Pages(BrowserTest):
         self.driver.get(self.site.url("wav.htm"))
         self.driver.find_element(By.CSS_SELECTOR, ".tessaly-applet button").click()
         self.assertEqual(self.js("return events"),
-                         ["play " + self.site.url("ding.wav"), "open " + self.site.url("dest1.htm")])
+                         ["play " + self.site.url("ding.wav"),
+                          "open " + self.site.url("dest1.htm")])
         self.wait(lambda: self.js("return frames.side.location.href") == self.site.url("dest1.htm"))
         self.assertEqual(self.js("return errors"), [])
 
