@@ -25,6 +25,7 @@ foreach(sound IN LISTS TESSALY_SOUNDS)
     list(APPEND sounds ${TESSALY_HOME}/${sound})
 endforeach()
 install(FILES ${sounds} ${TESSALY_HELP_FILE} DESTINATION ${TESSALY_INSTALL_DIR})
+install(FILES ${TESSALY_RUNTIME_FILES} DESTINATION ${TESSALY_INSTALL_DIR})
 install(FILES ${TESSALY_PICTURE_FILES} DESTINATION ${TESSALY_INSTALL_DIR}/pictures)
 
 # --- vmcntrl -------------------------------------------------------------------------------

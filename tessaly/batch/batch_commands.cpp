@@ -26,7 +26,8 @@ int compile(const CommandLine& line, std::ostream& out, std::ostream& err) {
         err << *obstacle << '\n';
         return kExitFailed;
     }
-    const GenerateResult result = Generate(document, {home, options.defaultDirectory});
+    const GenerateResult result = Generate(document, {home, options.defaultDirectory},
+                                           options.isOn(OptionSwitch::ShowInBrowsersWithoutJava));
     if (!result.ok) {
         err << result.error << '\n';
         return kExitFailed;

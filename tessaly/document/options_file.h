@@ -13,28 +13,30 @@ namespace tessaly {
 inline constexpr std::string_view kOptionsFileName = "Tessaly.ini";
 std::string optionsFilePath(std::string_view programDirectory);
 
-// The four switches of the Options tab, in the order they are loaded.
+// The five switches of the Options tab, in the order they are loaded.
 enum class OptionSwitch {
     ChooseBrowserBeforePreview,
     ShowTooltips,
     SilencePelfin,
-    FreezeSplashScreen
+    FreezeSplashScreen,
+    ShowInBrowsersWithoutJava
 };
 struct SwitchInfo {
     OptionSwitch option;
     const char* key;     // in section "General"
-    const char* control; // Check1 ... Check4
+    const char* control; // Check1 ... Check5
 };
-inline constexpr std::array<SwitchInfo, 4> kSwitches{{
+inline constexpr std::array<SwitchInfo, 5> kSwitches{{
     {OptionSwitch::ChooseBrowserBeforePreview, "Choose Browser Before Preview", "Check1"},
     {OptionSwitch::ShowTooltips, "Show Tooltips", "Check2"},
     {OptionSwitch::SilencePelfin, "Silence Pelfin", "Check3"},
     {OptionSwitch::FreezeSplashScreen, "Freeze Splash Screen", "Check4"},
+    {OptionSwitch::ShowInBrowsersWithoutJava, "Browsers Without Java", "Check5"},
 }};
 
 // What Tessaly.ini holds. A switch is on only for the exact value "Yes".
 struct Options {
-    std::array<bool, 4> switches{};
+    std::array<bool, kSwitches.size()> switches{};
     std::string defaultDirectory;
     std::string defaultBrowser;
     std::vector<std::string> browsers; // the "Browsers" list, " 1", " 2", ... in order

@@ -74,7 +74,7 @@ void applySizeDefaults(AppletProperties& properties) {
     fill(Property::ListHeight, "50");
 }
 
-std::optional<std::string> appletFragment(const Document& document) {
+std::optional<std::string> appletFragment(const Document& document, bool forBrowsersWithoutJava) {
     const AppletProperties& p = document.properties;
     const AppletClass* applet = appletClassFor(p[Property::LinkType]);
     if (!applet)
@@ -114,6 +114,10 @@ std::optional<std::string> appletFragment(const Document& document) {
     if (applet->hasSizeParameters) {
         appendParam(out, "sizewidth", escaped(p[Property::ListWidth]));
         appendParam(out, "sizeheight", escaped(p[Property::ListHeight]));
+    }
+    if (forBrowsersWithoutJava) {
+        out += kScriptRuntimeLine;
+        out += kLineEnd;
     }
     out += "This browser is unable to view Java applets.";
     out += kLineEnd;

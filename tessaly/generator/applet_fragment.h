@@ -25,8 +25,15 @@ std::optional<std::string> colourValue(std::string_view text);
 // document, so the window shows them and a later save keeps them.
 void applySizeDefaults(AppletProperties& properties);
 
+// The script that stands in for the applets where the browser runs no Java, copied next to
+// the class files, and the line that loads it from inside the applet.
+inline constexpr std::string_view kScriptRuntimeFile = "tessaly.js";
+inline constexpr std::string_view kScriptRuntimeLine = "<SCRIPT SRC=\"tessaly.js\"></SCRIPT>";
+
 // The HTML fragment for the document as it stands (sizes are taken as they are), every line
-// ended by CR LF; nullopt when the link type names no applet.
-std::optional<std::string> appletFragment(const Document& document);
+// ended by CR LF; nullopt when the link type names no applet. For browsers without Java the
+// script line comes just before the fallback text; nothing else differs.
+std::optional<std::string> appletFragment(const Document& document,
+                                          bool forBrowsersWithoutJava = false);
 
 } // namespace tessaly

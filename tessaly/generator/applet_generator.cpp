@@ -16,7 +16,8 @@ std::optional<std::string_view> compileObstacle(const Document& document) {
     return std::nullopt;
 }
 
-GenerateResult Generate(Document& document, const GeneratorPlaces& places) {
+GenerateResult Generate(Document& document, const GeneratorPlaces& places,
+                        bool forBrowsersWithoutJava) {
     if (!appletClassFor(document.properties[Property::LinkType]))
         return {false, {}, std::string(kUnknownLinkTypeMessage)};
 
@@ -27,12 +28,17 @@ GenerateResult Generate(Document& document, const GeneratorPlaces& places) {
         platform::copyFile(
             sound, destinationFile(places.defaultDirectory, platform::fileNameFromPath(sound)));
     const std::string destination = destinationDirectory(places.defaultDirectory);
-    for (std::string_view name : kClassFileCopies)
+    const auto copyFromProgram = [&](std::string_view name) {
         platform::copyFile(platform::joinPath(places.programDirectory, name),
                            destinationFile(destination, name));
+    };
+    for (std::string_view name : kClassFileCopies)
+        copyFromProgram(name);
+    if (forBrowsersWithoutJava)
+        copyFromProgram(kScriptRuntimeFile);
 
     applySizeDefaults(document.properties);
-    return {true, *appletFragment(document), {}};
+    return {true, *appletFragment(document, forBrowsersWithoutJava), {}};
 }
 
 } // namespace tessaly

@@ -45,9 +45,10 @@ struct GenerateResult {
 // applet), or nullopt when it can.
 std::optional<std::string_view> compileObstacle(const Document& document);
 
-// Copies the sound file and the class files (each failed copy skipped), writes the size
-// defaults into the document, and returns the fragment. A link type that names no applet
-// gives no fragment and changes nothing.
-GenerateResult Generate(Document& document, const GeneratorPlaces& places);
+// Copies the sound file and the class files (each failed copy skipped), and for browsers
+// without Java the script after them, writes the size defaults into the document, and returns
+// the fragment. A link type that names no applet gives no fragment and changes nothing.
+GenerateResult Generate(Document& document, const GeneratorPlaces& places,
+                        bool forBrowsersWithoutJava = false);
 
 } // namespace tessaly

@@ -28,7 +28,10 @@ std::string ddeApplicationName(std::string_view browserPath);
 // names an existing folder or file, otherwise into the current directory.
 std::string previewFilePath(std::string_view defaultDirectory);
 
-// The preview page: the fragment and one line end.
+// The preview page: the fragment and one line end, in a page of its own that today's
+// browsers show in standards mode, as they will show the author's pages. It declares UTF-8
+// when the fragment is valid UTF-8 and leaves the encoding to the browser otherwise.
+inline constexpr std::string_view kPreviewTitle = "Tessaly Preview";
 std::string previewFileBytes(std::string_view fragment);
 
 // DDE topics and items of the conversation with a running browser.

@@ -10,6 +10,7 @@
 #include "platform/qt/help_viewer.h"
 #include "platform/qt/prompts.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -66,7 +67,8 @@ void MainWindow::saveDocumentFile() {
 bool MainWindow::generate(std::string& fragment) {
     Document document = documentFromControls();
     const std::string home = toBytes(services_.programDirectory);
-    const GenerateResult result = Generate(document, {home, toBytes(Text7->text())});
+    const GenerateResult result =
+        Generate(document, {home, toBytes(Text7->text())}, Check5->isChecked());
     if (!result.ok) {
         services_.prompts.message(this, toText(result.error), platform::MessageButtons::Ok,
                                   platform::MessageIcon::Exclamation);

@@ -3,10 +3,13 @@
 #include "services.h"
 
 #include "tessaly/document/document_file.h"
+#include "tessaly/document/options_file.h"
 #include "tessaly/import/bookmark_import.h"
 
 #include <QPointer>
 #include <QWidget>
+
+#include <array>
 
 class QCheckBox;
 class QHBoxLayout;
@@ -131,6 +134,7 @@ public:
     QCheckBox* Check2 = nullptr; // show tooltips
     QCheckBox* Check3 = nullptr; // silence Pelfin
     QCheckBox* Check4 = nullptr; // freeze splash screen
+    QCheckBox* Check5 = nullptr; // show in browsers without Java
     QLineEdit* Text8 = nullptr;  // default browser
     QPushButton* browseBrowserButton = nullptr;
     QLineEdit* Text7 = nullptr; // default directory
@@ -169,6 +173,7 @@ private:
     void pickSoundFile();
 
     // Options page
+    std::array<QCheckBox*, kSwitches.size()> switchBoxes() const;
     void switchClicked(QCheckBox* box);
     void defaultBrowserEdited(const QString& text);
     void browseForBrowser();

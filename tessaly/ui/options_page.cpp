@@ -35,10 +35,10 @@ QWidget* MainWindow::buildOptionsPage() {
     Check2 = checkBox(page, "Check2", QStringLiteral("Show Tooltips"));
     Check3 = checkBox(page, "Check3", QStringLiteral("Silence Pelfin"));
     Check4 = checkBox(page, "Check4", QStringLiteral("Freeze Splash Screen"));
-    grid->addWidget(Check1, 0, 0, 1, 3);
-    grid->addWidget(Check2, 1, 0, 1, 3);
-    grid->addWidget(Check3, 2, 0, 1, 3);
-    grid->addWidget(Check4, 3, 0, 1, 3);
+    Check5 = checkBox(page, "Check5", QStringLiteral("Show in browsers without Java"));
+    int row = 0;
+    for (QCheckBox* box : switchBoxes())
+        grid->addWidget(box, row++, 0, 1, 3);
 
     Text8 = new QLineEdit(page);
     Text8->setObjectName(QStringLiteral("Text8"));
@@ -50,12 +50,12 @@ QWidget* MainWindow::buildOptionsPage() {
     browseDirectoryButton = new QPushButton(QStringLiteral("..."), page);
     browseDirectoryButton->setObjectName(QStringLiteral("browseDirectoryButton"));
     browseDirectoryButton->setToolTip(QStringLiteral("Choose the folder of your web pages"));
-    grid->addWidget(new QLabel(QStringLiteral("Default Browser"), page), 4, 0);
-    grid->addWidget(Text8, 4, 1);
-    grid->addWidget(browseBrowserButton, 4, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Default Directory"), page), 5, 0);
-    grid->addWidget(Text7, 5, 1);
-    grid->addWidget(browseDirectoryButton, 5, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Default Browser"), page), row, 0);
+    grid->addWidget(Text8, row, 1);
+    grid->addWidget(browseBrowserButton, row++, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Default Directory"), page), row, 0);
+    grid->addWidget(Text7, row, 1);
+    grid->addWidget(browseDirectoryButton, row++, 2);
 
     Label26 = new QLabel(page);
     Label26->setObjectName(QStringLiteral("Label26"));
@@ -64,11 +64,13 @@ QWidget* MainWindow::buildOptionsPage() {
         "Tessaly 1.2\n"
         "The default directory is where your web pages live: Compile and Preview copy the "
         "applet class files and the sound file there, and Preview writes its page there. "
-        "The default browser is the program that shows the preview."));
-    grid->addWidget(Label26, 6, 0, 1, 3);
-    grid->setRowStretch(7, 1);
+        "The default browser is the program that shows the preview. With \"Show in browsers "
+        "without Java\" ticked they also copy tessaly.js there, and the code then shows its "
+        "links in browsers that cannot run Java applets."));
+    grid->addWidget(Label26, row++, 0, 1, 3);
+    grid->setRowStretch(row, 1);
 
-    for (QCheckBox* box : {Check1, Check2, Check3, Check4})
+    for (QCheckBox* box : switchBoxes())
         connect(box, &QCheckBox::clicked, this, [this, box] { switchClicked(box); });
     connect(Text8, &QLineEdit::textChanged, this, &MainWindow::defaultBrowserEdited);
     connect(browseBrowserButton, &QPushButton::clicked, this, &MainWindow::browseForBrowser);
@@ -77,9 +79,14 @@ QWidget* MainWindow::buildOptionsPage() {
     return page;
 }
 
+// The boxes in the order of kSwitches.
+std::array<QCheckBox*, kSwitches.size()> MainWindow::switchBoxes() const {
+    return {Check1, Check2, Check3, Check4, Check5};
+}
+
 void MainWindow::loadOptions() {
     const Options options = tessaly::loadOptions(toBytes(optionsFile()));
-    const std::array<QCheckBox*, 4> boxes{Check1, Check2, Check3, Check4};
+    const auto boxes = switchBoxes();
     for (const SwitchInfo& info : kSwitches) {
         if (!options.isOn(info.option))
             continue;
@@ -98,7 +105,7 @@ void MainWindow::loadOptions() {
 }
 
 void MainWindow::switchClicked(QCheckBox* box) {
-    const std::array<QCheckBox*, 4> boxes{Check1, Check2, Check3, Check4};
+    const auto boxes = switchBoxes();
     for (const SwitchInfo& info : kSwitches) {
         if (boxes[static_cast<std::size_t>(info.option)] != box)
             continue;

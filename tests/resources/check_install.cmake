@@ -21,7 +21,8 @@ endif()
 set(tessaly_dir ${prefix}/lib/tessaly)
 set(vmcntrl_dir ${prefix}/lib/vmcntrl)
 set(classes MultiList myfont mylist createcolor multdesc framer framer_list)
-set(expected Tessaly.hlp ts.wav can.wav yk.wav can2.wav pictures/splash.png pictures/splash@2x.png)
+set(expected Tessaly.hlp ts.wav can.wav yk.wav can2.wav pictures/splash.png pictures/splash@2x.png
+    tessaly.js Tessaly.ini)
 if(APPLETS) # built only where a JDK is installed
     foreach(class IN LISTS classes)
         list(APPEND expected ${class}.class)
@@ -52,7 +53,13 @@ if(EXISTS ${tessaly_dir}/tessaly AND APPLETS)
     endif()
     set(site ${WORK_DIR}/site)
     file(MAKE_DIRECTORY ${site})
-    file(WRITE ${tessaly_dir}/Tessaly.ini "[File Location]${crlf}Default Directory=${site}${crlf}")
+    # Compared as hex: the bytes, line ends included, are what a new user starts with.
+    file(READ ${tessaly_dir}/Tessaly.ini shipped_options HEX)
+    string(HEX "[General]${crlf}Browsers Without Java=Yes${crlf}" expected_options)
+    if(NOT shipped_options STREQUAL expected_options)
+        fail("the installed Tessaly.ini does not turn on the browsers without Java")
+    endif()
+    file(APPEND ${tessaly_dir}/Tessaly.ini "[File Location]${crlf}Default Directory=${site}${crlf}")
     file(WRITE ${WORK_DIR}/menu.tsy
         "[Link]${crlf}Link Desc 0=One${crlf}Link URL 0=a.htm${crlf}Link Frame 0=_self${crlf}"
         "Link Desc 1=Two${crlf}Link URL 1=b.htm${crlf}Link Frame 1=_top${crlf}"
@@ -62,6 +69,14 @@ if(EXISTS ${tessaly_dir}/tessaly AND APPLETS)
         RESULT_VARIABLE result OUTPUT_VARIABLE fragment ERROR_VARIABLE errors)
     if(NOT result EQUAL 0 OR NOT fragment MATCHES "<APPLET CODE=\"MultiList\"")
         fail("installed tessaly --compile failed (${result}): ${errors}${fragment}")
+    endif()
+    if(NOT fragment MATCHES "<SCRIPT SRC=\"tessaly.js\"></SCRIPT>[\r\n]+This browser is unable")
+        fail("installed tessaly --compile wrote no line for tessaly.js: ${fragment}")
+    endif()
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files
+        ${tessaly_dir}/tessaly.js ${site}/tessaly.js RESULT_VARIABLE different)
+    if(NOT different EQUAL 0)
+        fail("--compile did not copy tessaly.js from the installed program")
     endif()
     foreach(class IN LISTS classes)
         execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files

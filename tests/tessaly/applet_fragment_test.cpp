@@ -37,6 +37,42 @@ TEST(AppletFragment, ScrollListExampleComesOutByteForByte) {
               "</APPLET>\r\n");
 }
 
+TEST(AppletFragment, ForBrowsersWithoutJavaTheScriptLineComesBeforeTheFallbackText) {
+    EXPECT_EQ(*appletFragment(twoLinks("Scroll list"), true),
+              "<APPLET CODE=\"MultiList\" WIDTH=310 HEIGHT=60\r\n"
+              "ALIGN=Left>\r\n"
+              "<!--This applet was created by Tessaly v1.2-->\r\n"
+              "<PARAM NAME=\"multidest\" VALUE=\"a.htm, b.htm\">\r\n"
+              "<PARAM NAME=\"multidescription\" VALUE=\"One,Two\">\r\n"
+              "<PARAM NAME=\"frames\" VALUE=\"_self,_top\">\r\n"
+              "<PARAM NAME=\"font\" VALUE=\"Helvetica\">\r\n"
+              "<PARAM NAME=\"fontsize\" VALUE=\"10\">\r\n"
+              "<PARAM NAME=\"fontstyle\" VALUE=\"Normal\">\r\n"
+              "<PARAM NAME=\"colour\" VALUE=\"0\">\r\n"
+              "<PARAM NAME=\"background\" VALUE=\"8421504\">\r\n"
+              "<PARAM NAME=\"sizewidth\" VALUE=\"100\">\r\n"
+              "<PARAM NAME=\"sizeheight\" VALUE=\"50\">\r\n"
+              "<SCRIPT SRC=\"tessaly.js\"></SCRIPT>\r\n"
+              "This browser is unable to view Java applets.\r\n"
+              "</APPLET>\r\n");
+
+    // Every kind, with sound, odd colours and quoted items: the one line is all that differs.
+    const std::string line = "<SCRIPT SRC=\"tessaly.js\"></SCRIPT>\r\n";
+    for (const char* type : {"Pull down list", "Scroll list", "Window list"}) {
+        Document d = twoLinks(type);
+        d.links.append("Say \"hi\", then go", "c.htm?a=1,b=2", "");
+        d.properties[Property::Sound] = "C:\\snd\\ding.au";
+        d.properties[Property::TextColour] = "";
+        const std::string off = *appletFragment(d);
+        const std::string on = *appletFragment(d, true);
+        const std::size_t fallback = off.find("This browser is unable to view Java applets.\r\n");
+        ASSERT_NE(fallback, std::string::npos) << type;
+        EXPECT_EQ(on, off.substr(0, fallback) + line + off.substr(fallback)) << type;
+        EXPECT_EQ(*appletFragment(d, false), off) << type;
+        EXPECT_EQ(off.find("SCRIPT"), std::string::npos) << type;
+    }
+}
+
 TEST(AppletFragment, PullDownListHasNoSizeLinesAndNamesItsDescriptionsSo) {
     Document d = twoLinks("Pull down list");
     d.properties[Property::Alignment] = "Absmiddle";

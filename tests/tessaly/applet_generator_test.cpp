@@ -58,6 +58,33 @@ TEST_F(GeneratorTest, EveryLinkTypeCopiesAllClassFiles) {
     }
 }
 
+TEST_F(GeneratorTest, ForBrowsersWithoutJavaTheScriptIsCopiedToo) {
+    TempDir::write(program() + "/tessaly.js", "runtime");
+    Document off = twoLinks("Pull down list");
+    const GenerateResult plain = Generate(off, {program(), web()});
+    EXPECT_EQ(filesIn(web()), kClassFiles); // off: the script stays where it is
+    EXPECT_EQ(plain.fragment.find("tessaly.js"), std::string::npos);
+
+    Document on = twoLinks("Pull down list");
+    const GenerateResult result = Generate(on, {program(), web()}, true);
+    ASSERT_TRUE(result.ok);
+    std::set<std::string> expected = kClassFiles;
+    expected.insert("tessaly.js");
+    EXPECT_EQ(filesIn(web()), expected);
+    EXPECT_EQ(TempDir::read(web() + "/tessaly.js"), "runtime");
+    EXPECT_NE(result.fragment.find("<SCRIPT SRC=\"tessaly.js\"></SCRIPT>\r\n"
+                                   "This browser is unable to view Java applets.\r\n"),
+              std::string::npos);
+}
+
+TEST_F(GeneratorTest, AMissingScriptIsSkippedLikeAMissingClassFile) {
+    Document d = twoLinks("Window list");
+    const GenerateResult result = Generate(d, {program(), web()}, true);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(filesIn(web()), kClassFiles);
+    EXPECT_NE(result.fragment.find("<SCRIPT SRC=\"tessaly.js\"></SCRIPT>"), std::string::npos);
+}
+
 TEST_F(GeneratorTest, SizeDefaultsAreWrittenBackIntoTheDocument) {
     Document d = twoLinks("Scroll list");
     const GenerateResult result = Generate(d, {program(), web()});

@@ -1,10 +1,12 @@
 #include "tessaly/batch/batch_commands.h"
 #include "tessaly/document/document_file.h"
+#include "tessaly/generator/applet_fragment.h"
 
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 using namespace tessaly;
@@ -54,6 +56,34 @@ TEST(BatchCommands, CompileWritesTheFragmentAndCopiesIntoTheDefaultDirectory) {
     EXPECT_EQ(r.out.rfind("<APPLET CODE=\"MultiList\" WIDTH=310 HEIGHT=60\r\n", 0), 0u);
     EXPECT_EQ(r.out.substr(r.out.size() - 11), "</APPLET>\r\n");
     EXPECT_EQ(TempDir::read(web.file("myfont.class")), "class");
+}
+
+TEST(BatchCommands, CompileFollowsTheBrowsersWithoutJavaSwitch) {
+    TempDir home;
+    TempDir web;
+    const std::string where = "[File Location]\r\nDefault Directory=" + web.path() + "\r\n";
+    TempDir::write(home.file("tessaly.js"), "runtime");
+    Document d;
+    d.links.append("One", "a.htm", "_self");
+    d.links.append("Two", "b.htm", "_top");
+    d.properties = AppletProperties::initial();
+    d.properties[Property::LinkType] = "Window list";
+    ASSERT_TRUE(saveDocument(home.file("d.tsy"), d));
+    Document expected = d;
+    applySizeDefaults(expected.properties);
+    const std::string today = *appletFragment(expected);
+
+    TempDir::write(home.file("Tessaly.ini"), where);
+    const Outcome off = run({"--home", home.path(), "--compile", home.file("d.tsy")});
+    EXPECT_EQ(off.code, kExitOk);
+    EXPECT_EQ(off.out, today);
+    EXPECT_FALSE(std::filesystem::exists(web.file("tessaly.js")));
+
+    TempDir::write(home.file("Tessaly.ini"), where + "[General]\r\nBrowsers Without Java=Yes\r\n");
+    const Outcome on = run({"--home", home.path(), "--compile", home.file("d.tsy")});
+    EXPECT_EQ(on.code, kExitOk);
+    EXPECT_EQ(on.out, *appletFragment(expected, true));
+    EXPECT_EQ(TempDir::read(web.file("tessaly.js")), "runtime");
 }
 
 TEST(BatchCommands, CompileRefusesTooFewLinksAndUnknownLinkTypes) {

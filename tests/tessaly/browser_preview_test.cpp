@@ -38,7 +38,20 @@ TEST(BrowserPreview, PreviewFileGoesToAnExistingDefaultDirectoryElseTheCurrentOn
     EXPECT_EQ(previewFilePath(dir.file("index.htm")), dir.path() + "/~tsly.htm");
     EXPECT_EQ(previewFilePath(dir.file("missing")), "~tsly.htm");
     EXPECT_EQ(previewFilePath(""), "~tsly.htm");
-    EXPECT_EQ(previewFileBytes("<APPLET>\r\n"), "<APPLET>\r\n\r\n");
+}
+
+TEST(BrowserPreview, ThePreviewPageIsAStandardsModePageAroundTheFragment) {
+    EXPECT_EQ(previewFileBytes("<APPLET>\r\n</APPLET>\r\n"),
+              "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\">\r\n"
+              "<title>Tessaly Preview</title>\r\n</head>\r\n<body>\r\n"
+              "<APPLET>\r\n</APPLET>\r\n\r\n</body>\r\n</html>\r\n");
+    // UTF-8 is declared only for text that is UTF-8; other bytes are left to the browser.
+    EXPECT_NE(previewFileBytes("Caf\xc3\xa9").find("charset"), std::string::npos);
+    for (const char* bytes : {"Caf\xe9", "\xc3", "\xc0\xaf", "\xe2\x82", "\xf8\x88\x80\x80\x80"}) {
+        const std::string page = previewFileBytes(bytes);
+        EXPECT_EQ(page.find("charset"), std::string::npos) << bytes;
+        EXPECT_NE(page.find(std::string("<body>\r\n") + bytes + "\r\n</body>"), std::string::npos);
+    }
 }
 
 TEST(ColourText, ChannelsAreTwoUpperCaseDigitsRedFirst) {

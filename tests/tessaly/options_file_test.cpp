@@ -29,6 +29,26 @@ TEST(OptionsFile, OnlyTheExactWordYesTurnsASwitchOn) {
     EXPECT_FALSE(options.isOn(OptionSwitch::ChooseBrowserBeforePreview));
 }
 
+TEST(OptionsFile, BrowsersWithoutJavaIsTheFifthSwitch) {
+    TempDir dir;
+    const std::string ini = optionsFilePath(dir.path());
+    EXPECT_FALSE(loadOptions(ini).isOn(OptionSwitch::ShowInBrowsersWithoutJava)); // no file
+    TempDir::write(ini, "[General]\r\nShow Tooltips=Yes\r\n");
+    EXPECT_FALSE(loadOptions(ini).isOn(OptionSwitch::ShowInBrowsersWithoutJava)); // no key
+    TempDir::write(ini, "[General]\r\nBrowsers Without Java=yes\r\n");
+    EXPECT_FALSE(loadOptions(ini).isOn(OptionSwitch::ShowInBrowsersWithoutJava));
+    TempDir::write(ini, "[General]\r\nBrowsers Without Java=Yes\r\n");
+    const Options options = loadOptions(ini);
+    EXPECT_TRUE(options.isOn(OptionSwitch::ShowInBrowsersWithoutJava));
+    EXPECT_FALSE(options.isOn(OptionSwitch::ShowTooltips));
+
+    ASSERT_TRUE(writeSwitch(ini, OptionSwitch::ShowInBrowsersWithoutJava, false));
+    EXPECT_EQ(TempDir::read(ini), "[General]\r\nBrowsers Without Java=No\r\n");
+    EXPECT_FALSE(loadOptions(ini).isOn(OptionSwitch::ShowInBrowsersWithoutJava));
+    ASSERT_TRUE(writeSwitch(ini, OptionSwitch::ShowInBrowsersWithoutJava, true));
+    EXPECT_EQ(TempDir::read(ini), "[General]\r\nBrowsers Without Java=Yes\r\n");
+}
+
 TEST(OptionsFile, PathsAndTheBrowserListAreReadUntilTheFirstGap) {
     TempDir dir;
     const std::string ini = optionsFilePath(dir.path());

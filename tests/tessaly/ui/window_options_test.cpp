@@ -2,13 +2,18 @@
 #include "window_fixture.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolTip>
 #include <QtTest>
+
+#include <filesystem>
 
 using tessaly::MainWindow;
 
@@ -35,6 +40,60 @@ private slots:
         QCOMPARE(w.Text7->text(), QStringLiteral("/web"));
         QCOMPARE(w.Text8->text(), QStringLiteral("/bin/browse"));
         QCOMPARE(f.ini(), before); // written back unchanged
+    }
+
+    void browsersWithoutJavaIsStoredOnEveryClickAndShapesTheCode() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        f.addLinks(2);
+        TempDir web;
+        w.Text7->setText(QString::fromStdString(web.path()));
+        TempDir::write(f.home.file("tessaly.js"), "runtime");
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.SSTab1->setCurrentIndex(2);
+        QCOMPARE(w.Check5->objectName(), QStringLiteral("Check5"));
+        QCOMPARE(w.Check5->text(), QStringLiteral("Show in browsers without Java"));
+        QVERIFY(w.Check5->isVisible());
+        QVERIFY(!w.Check5->isChecked());
+
+        const auto compile = [&] {
+            QTest::mouseClick(w.SSCommand5, Qt::LeftButton);
+            return QGuiApplication::clipboard()->text();
+        };
+        QVERIFY(!compile().contains(QStringLiteral("SCRIPT")));
+        QVERIFY(!std::filesystem::exists(web.file("tessaly.js")));
+
+        // On its box: the check box answers to clicks on its box and caption only.
+        QTest::mouseClick(w.Check5, Qt::LeftButton, {}, QPoint(6, w.Check5->height() / 2));
+        QVERIFY(w.Check5->isChecked());
+        QCOMPARE(f.ini(), std::string("[General]\r\nBrowsers Without Java=Yes\r\n"));
+        const QString code = compile();
+        QVERIFY(code.contains(QStringLiteral("<SCRIPT SRC=\"tessaly.js\"></SCRIPT>\r\n"
+                                             "This browser is unable to view Java applets.\r\n")));
+        QCOMPARE(TempDir::read(web.file("tessaly.js")), std::string("runtime"));
+
+        w.Check5->setFocus();
+        QTest::keyClick(w.Check5, Qt::Key_Space);
+        QVERIFY(!w.Check5->isChecked());
+        QCOMPARE(f.ini(), std::string("[General]\r\nBrowsers Without Java=No\r\n"));
+        QVERIFY(!compile().contains(QStringLiteral("SCRIPT")));
+    }
+
+    void browsersWithoutJavaLoadsOnlyForTheExactWordYes() {
+        for (const char* value : {"Yes", "yes", "No", ""}) {
+            WindowFixture f;
+            MainWindow& w = *f.window;
+            TempDir::write(f.home.file("Tessaly.ini"),
+                           std::string("[General]\r\nBrowsers Without Java=") + value + "\r\n");
+            const std::string before = f.ini();
+            w.loadOptions();
+            QCOMPARE(w.Check5->isChecked(), std::string(value) == "Yes");
+            QCOMPARE(f.ini(), before);
+        }
+        WindowFixture missing; // no Tessaly.ini at all
+        missing.window->loadOptions();
+        QVERIFY(!missing.window->Check5->isChecked());
     }
 
     void eachOptionGoesToTessalyIniNeverToTheOpenDocument() {
