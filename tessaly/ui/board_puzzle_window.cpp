@@ -75,10 +75,16 @@ void BoardPuzzleWindow::paintBoard() {
 }
 
 bool BoardPuzzleWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
+    // A press of the left button plays a square. Other buttons, the second press of a
+    // double click and the text box's own menu do nothing there.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+        type == QEvent::ContextMenu) {
         for (int n = 0; n < BoardPuzzle::kSquares; ++n) {
             if (Text1[static_cast<std::size_t>(n)] == watched) {
-                playSquare(n);
+                if (type == QEvent::MouseButtonPress &&
+                    static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+                    playSquare(n);
                 return true;
             }
         }
