@@ -37,6 +37,7 @@ AddLinkDialog::AddLinkDialog(MainWindow& main, const Services& services)
     Picture1 = new FolderPicture(services_.programDirectory, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setToolTip(QStringLiteral("Link to a page on this computer"));
+    main_.followShowTooltips(Picture1);
     Label2 = new QLabel(QStringLiteral("URL"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     grid->addWidget(Label2, 1, 0);
