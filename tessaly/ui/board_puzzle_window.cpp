@@ -1,16 +1,15 @@
 #include "board_puzzle_window.h"
 
 #include "text_bytes.h"
+#include "window_placement.h"
 
 #include "platform/qt/prompts.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 namespace tessaly {
 
@@ -42,10 +41,7 @@ BoardPuzzleWindow::BoardPuzzleWindow(platform::Prompts& prompts, QWidget* parent
     connect(Command1, &QPushButton::clicked, this, &BoardPuzzleWindow::restart);
 
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    centreOnScreenWhenShown(this);
     restart();
 }
 

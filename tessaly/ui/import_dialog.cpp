@@ -4,6 +4,7 @@
 #include "help_topics.h"
 #include "main_window.h"
 #include "text_bytes.h"
+#include "window_placement.h"
 
 #include "tessaly/import/bookmark_import.h"
 
@@ -28,6 +29,7 @@ ImportDialog::ImportDialog(MainWindow& main, const Services& services)
     : QWidget(&main, Qt::Window), main_(main), services_(services) {
     setObjectName(QStringLiteral("fImport"));
     setWindowTitle(QStringLiteral("Tessaly - Import"));
+    centreOverWhenShown(this, &main);
     auto* grid = new QGridLayout(this);
 
     Label1 = new QLabel(QStringLiteral("Default frame target"), this);

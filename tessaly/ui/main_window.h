@@ -158,7 +158,6 @@ private:
     QWidget* buildMascot();
     QString programFile(const char* name) const;
     void danceMascot();
-    void centreOnScreen();
 
     // Links page
     void moveSelectedLink(int offset);

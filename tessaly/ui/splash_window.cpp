@@ -1,6 +1,7 @@
 #include "splash_window.h"
 
 #include "program_pictures.h"
+#include "window_placement.h"
 
 #include "platform/paths.h"
 #include "platform/qt/pause.h"
@@ -10,9 +11,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -63,6 +62,7 @@ SplashWindow::SplashWindow(const Services& services, QWidget* parent)
     frameLayout->addWidget(Label1);
     frameLayout->addWidget(Label3);
     setFixedSize(420, 260);
+    centreOnScreenWhenShown(this);
 }
 
 void SplashWindow::step(const std::function<void()>& change) {
@@ -87,10 +87,6 @@ void SplashWindow::waitUntilOnScreen() {
 }
 
 void SplashWindow::runSequence(bool frozen) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
     Label3->setText(
         QStringLiteral("Made by the Tessaly team. More help: press F1 in the main window."));
     show();

@@ -46,6 +46,33 @@ public:
         return area;
     }
 
+    // The outer frame of a top-level window: the window manager's frame around it, or the
+    // window itself when nothing framed it.
+    QRect frameArea(xcb_window_t window) const {
+        xcb_window_t outer = window;
+        for (int depth = 0; depth < 16; ++depth) {
+            auto* tree =
+                xcb_query_tree_reply(connection_, xcb_query_tree(connection_, outer), nullptr);
+            if (!tree)
+                return {};
+            const xcb_window_t parent = tree->parent;
+            std::free(tree);
+            if (parent == screen_->root || parent == XCB_NONE)
+                break;
+            outer = parent;
+        }
+        auto* geometry =
+            xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, outer), nullptr);
+        QRect area;
+        if (geometry) {
+            const int border = geometry->border_width;
+            area = QRect(geometry->x, geometry->y, geometry->width + 2 * border,
+                         geometry->height + 2 * border);
+        }
+        std::free(geometry);
+        return area;
+    }
+
     // The screen's pixels in a rectangle (24-bit screens, which Xvfb gives with x24).
     QImage grab(const QRect& area) const {
         const auto cookie = xcb_get_image(
