@@ -80,7 +80,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
         Timer1->stop();
     });
 
-    browserChooser = new BrowserChooser(this);
+    browserChooser = new BrowserChooser(services_.prompts, this);
     browserChooser->setObjectName(QStringLiteral("browserChooser"));
 
     // F1 anywhere in the window opens the help, as the Help button does.

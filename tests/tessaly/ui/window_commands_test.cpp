@@ -260,6 +260,8 @@ private slots:
         w.Text8->setText(browser);
         w.Text7->setText(QString::fromStdString(f.home.path()));
         w.Check1->click();
+        const QString installed = f.homeFile("installed-browser");
+        w.browserChooser->setSystemBrowserFinder([&] { return QStringList{installed, browser}; });
 
         QStringList offered;
         QTimer::singleShot(0, [&] {
@@ -267,7 +269,8 @@ private slots:
             QTest::mouseClick(w.browserChooser->okButton, Qt::LeftButton);
         });
         QTest::mouseClick(w.SSCommand1, Qt::LeftButton);
-        QCOMPARE(offered, (QStringList{other, browser}));
+        // The Browsers list, the default browser, then what this system has (once each).
+        QCOMPARE(offered, (QStringList{other, browser, installed}));
         QCOMPARE(f.starter.starts.size(), std::size_t(1));
         QCOMPARE(f.starter.starts[0].program, other); // the last listed was preselected
 
@@ -277,6 +280,19 @@ private slots:
         QTest::mouseClick(w.SSCommand1, Qt::LeftButton);
         QCOMPARE(f.starter.starts.size(), std::size_t(1));
         QVERIFY(!QGuiApplication::clipboard()->text().isEmpty()); // generated all the same
+
+        // "Browse..." picks any program for this one preview and writes nothing.
+        const std::string iniBefore = f.ini();
+        const QString picked = f.homeFile("picked-browser");
+        TempDir::write(picked.toStdString(), "");
+        f.prompts.fileAnswers = {FakePrompts::choose(picked)};
+        QTimer::singleShot(
+            0, [&] { QTest::mouseClick(w.browserChooser->browseButton, Qt::LeftButton); });
+        QTest::mouseClick(w.SSCommand1, Qt::LeftButton);
+        QCOMPARE(f.starter.starts.size(), std::size_t(2));
+        QCOMPARE(f.starter.starts[1].program, picked);
+        QCOMPARE(f.ini(), iniBefore);
+        QCOMPARE(w.Text8->text(), browser);
     }
 
     void theCompileMessageShowsItsThreeLinesAsThreeLines() {
