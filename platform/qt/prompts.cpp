@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QTextDocument>
 
 namespace platform {
 
@@ -37,18 +38,41 @@ MessageAnswer QtPrompts::message(QWidget* parent, const QString& text, MessageBu
                                  std::optional<MessageAnswer> defaultAnswer) {
     QMessageBox box(parent);
     box.setWindowTitle(titleOr(title));
-    box.setText(text);
+    if (text.contains(QLatin1Char('\n'))) {
+        // A text that breaks its own lines keeps them: the box grows to the longest line
+        // rather than wrapping each one again at its own narrower width.
+        box.setTextFormat(Qt::RichText);
+        box.setText(Qt::convertFromPlainText(text, Qt::WhiteSpacePre));
+    } else {
+        box.setText(text);
+    }
     switch (icon) {
-    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MessageIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     switch (buttons) {
-    case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MessageButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
@@ -58,27 +82,42 @@ MessageAnswer QtPrompts::message(QWidget* parent, const QString& text, MessageBu
     }
     if (defaultAnswer) {
         switch (*defaultAnswer) {
-        case MessageAnswer::Ok: box.setDefaultButton(QMessageBox::Ok); break;
-        case MessageAnswer::Cancel: box.setDefaultButton(QMessageBox::Cancel); break;
-        case MessageAnswer::Yes: box.setDefaultButton(QMessageBox::Yes); break;
-        case MessageAnswer::No: box.setDefaultButton(QMessageBox::No); break;
-        case MessageAnswer::Retry: box.setDefaultButton(QMessageBox::Retry); break;
+        case MessageAnswer::Ok:
+            box.setDefaultButton(QMessageBox::Ok);
+            break;
+        case MessageAnswer::Cancel:
+            box.setDefaultButton(QMessageBox::Cancel);
+            break;
+        case MessageAnswer::Yes:
+            box.setDefaultButton(QMessageBox::Yes);
+            break;
+        case MessageAnswer::No:
+            box.setDefaultButton(QMessageBox::No);
+            break;
+        case MessageAnswer::Retry:
+            box.setDefaultButton(QMessageBox::Retry);
+            break;
         }
     }
     switch (box.exec()) {
-    case QMessageBox::Ok: return MessageAnswer::Ok;
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    case QMessageBox::Retry: return MessageAnswer::Retry;
-    default: return MessageAnswer::Cancel;
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Retry:
+        return MessageAnswer::Retry;
+    default:
+        return MessageAnswer::Cancel;
     }
 }
 
 std::optional<QString> QtPrompts::input(QWidget* parent, const QString& prompt,
                                         const QString& title, const QString& defaultText) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent, titleOr(title), prompt, QLineEdit::Normal,
-                                               defaultText, &ok);
+    const QString text =
+        QInputDialog::getText(parent, titleOr(title), prompt, QLineEdit::Normal, defaultText, &ok);
     if (!ok)
         return std::nullopt;
     return text;

@@ -1,14 +1,17 @@
 #include "sound_player.h"
 
+#include "pause.h"
 #include "platform/file_ops.h"
 
+#include <QAudioDevice>
 #include <QBuffer>
-#include <QEventLoop>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QSoundEffect>
-#include <QTimer>
 #include <QUrl>
 #include <QtEndian>
+
+#include <memory>
 
 namespace platform {
 
@@ -48,29 +51,63 @@ int wavDurationMs(const QString& wavPath) {
     return -1;
 }
 
+namespace {
+
+// QSoundEffect on the default audio device.
+class SoundEffectOutput : public AudioOutput {
+public:
+    bool available() const override { return !QMediaDevices::audioOutputs().isEmpty(); }
+
+    bool start(const QString& wavPath) override {
+        effect_ = std::make_unique<QSoundEffect>();
+        started_ = false;
+        QObject::connect(effect_.get(), &QSoundEffect::statusChanged, effect_.get(), [this] {
+            if (effect_->status() == QSoundEffect::Ready && !started_)
+                play();
+        });
+        effect_->setSource(QUrl::fromLocalFile(QFileInfo(wavPath).absoluteFilePath()));
+        if (effect_->status() == QSoundEffect::Ready)
+            play();
+        return effect_->status() != QSoundEffect::Error;
+    }
+
+    bool isPlaying() const override {
+        if (!effect_ || effect_->status() == QSoundEffect::Error)
+            return false;
+        return !started_ || effect_->isPlaying();
+    }
+
+private:
+    void play() {
+        started_ = true;
+        effect_->play();
+    }
+
+    std::unique_ptr<QSoundEffect> effect_;
+    bool started_ = false;
+};
+
+constexpr int kPollMs = 10;
+
+} // namespace
+
+QtSoundPlayer::QtSoundPlayer()
+    : ownOutput_(std::make_unique<SoundEffectOutput>()), ownPause_(std::make_unique<SystemPause>()),
+      output_(*ownOutput_), pause_(*ownPause_) {}
+
+QtSoundPlayer::QtSoundPlayer(AudioOutput& output, Pause& pause) : output_(output), pause_(pause) {}
+
+QtSoundPlayer::~QtSoundPlayer() = default;
+
 void QtSoundPlayer::playAndWait(const QString& wavPath) {
     const int duration = wavDurationMs(wavPath);
-    if (duration < 0)
+    if (duration < 0 || !output_.available() || !output_.start(wavPath))
         return;
-    QSoundEffect effect;
-    QEventLoop loop;
-    QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
-        if (!effect.isPlaying())
-            loop.quit();
-    });
-    QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&] {
-        if (effect.status() == QSoundEffect::Error)
-            loop.quit();
-        else if (effect.status() == QSoundEffect::Ready && !effect.isPlaying())
-            effect.play();
-    });
-    // However the audio system behaves, the call ends shortly after the sound would have.
-    QTimer::singleShot(duration + 1000, &loop, &QEventLoop::quit);
-    effect.setSource(QUrl::fromLocalFile(QFileInfo(wavPath).absoluteFilePath()));
-    if (effect.status() == QSoundEffect::Ready)
-        effect.play();
-    if (effect.status() != QSoundEffect::Error)
-        loop.exec();
+    // The sound's own length bounds the wait, whatever the audio system reports; the events
+    // let through keep the output going.
+    const qint64 end = pause_.nowMs() + duration;
+    for (qint64 now = pause_.nowMs(); output_.isPlaying() && now < end; now = pause_.nowMs())
+        pause_.wait(static_cast<int>(qMin<qint64>(kPollMs, end - now)), Pause::Events::Process);
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include "help_topics.h"
 #include "main_window.h"
 #include "text_bytes.h"
+#include "window_placement.h"
 
 #include "platform/paths.h"
 #include "platform/qt/help_viewer.h"
@@ -25,6 +26,7 @@ AddLinkDialog::AddLinkDialog(MainWindow& main, const Services& services)
     : QWidget(&main, Qt::Window), main_(main), services_(services) {
     setObjectName(QStringLiteral("frmAddURL"));
     setWindowTitle(QStringLiteral("Tessaly - Add"));
+    centreOverWhenShown(this, &main);
     auto* grid = new QGridLayout(this);
 
     Label1 =
@@ -37,6 +39,7 @@ AddLinkDialog::AddLinkDialog(MainWindow& main, const Services& services)
     Picture1 = new FolderPicture(services_.programDirectory, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setToolTip(QStringLiteral("Link to a page on this computer"));
+    main_.followShowTooltips(Picture1);
     Label2 = new QLabel(QStringLiteral("URL"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     grid->addWidget(Label2, 1, 0);

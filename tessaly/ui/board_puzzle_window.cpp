@@ -1,16 +1,15 @@
 #include "board_puzzle_window.h"
 
 #include "text_bytes.h"
+#include "window_placement.h"
 
 #include "platform/qt/prompts.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 namespace tessaly {
 
@@ -42,10 +41,7 @@ BoardPuzzleWindow::BoardPuzzleWindow(platform::Prompts& prompts, QWidget* parent
     connect(Command1, &QPushButton::clicked, this, &BoardPuzzleWindow::restart);
 
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    centreOnScreenWhenShown(this);
     restart();
 }
 
@@ -75,10 +71,16 @@ void BoardPuzzleWindow::paintBoard() {
 }
 
 bool BoardPuzzleWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
+    // A press of the left button plays a square. Other buttons, the second press of a
+    // double click and the text box's own menu do nothing there.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+        type == QEvent::ContextMenu) {
         for (int n = 0; n < BoardPuzzle::kSquares; ++n) {
             if (Text1[static_cast<std::size_t>(n)] == watched) {
-                playSquare(n);
+                if (type == QEvent::MouseButtonPress &&
+                    static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+                    playSquare(n);
                 return true;
             }
         }

@@ -4,6 +4,7 @@
 #include "help_topics.h"
 #include "main_window.h"
 #include "text_bytes.h"
+#include "window_placement.h"
 
 #include "tessaly/import/bookmark_import.h"
 
@@ -28,6 +29,7 @@ ImportDialog::ImportDialog(MainWindow& main, const Services& services)
     : QWidget(&main, Qt::Window), main_(main), services_(services) {
     setObjectName(QStringLiteral("fImport"));
     setWindowTitle(QStringLiteral("Tessaly - Import"));
+    centreOverWhenShown(this, &main);
     auto* grid = new QGridLayout(this);
 
     Label1 = new QLabel(QStringLiteral("Default frame target"), this);
@@ -40,9 +42,10 @@ ImportDialog::ImportDialog(MainWindow& main, const Services& services)
     Combo1->addItems({QStringLiteral("_self"), QStringLiteral("_blank"), QStringLiteral("_top")});
     Combo1->setEditText(QStringLiteral("_self"));
     grid->addWidget(Combo1, 0, 1, 1, 2);
-    Label2 = new QLabel(QStringLiteral("Enter or Select the frame name that will be common for each "
-                                       "bookmark. You may change selected bookmarks later."),
-                        this);
+    Label2 =
+        new QLabel(QStringLiteral("Enter or Select the frame name that will be common for each "
+                                  "bookmark. You may change selected bookmarks later."),
+                   this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setWordWrap(true);
     grid->addWidget(Label2, 1, 0, 1, 3);
@@ -56,6 +59,7 @@ ImportDialog::ImportDialog(MainWindow& main, const Services& services)
     Picture1 = new FolderPicture(services_.programDirectory, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setToolTip(QStringLiteral("Choose the bookmark file"));
+    main_.followShowTooltips(Picture1);
     grid->addWidget(Picture1, 2, 2);
 
     auto* buttons = new QHBoxLayout;

@@ -3,6 +3,7 @@
 #include "browser_chooser.h"
 #include "button_maker.h"
 #include "text_bytes.h"
+#include "window_placement.h"
 
 #include "tessaly/document/options_file.h"
 
@@ -12,13 +13,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -81,7 +80,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
         Timer1->stop();
     });
 
-    browserChooser = new BrowserChooser(this);
+    browserChooser = new BrowserChooser(services_.prompts, this);
     browserChooser->setObjectName(QStringLiteral("browserChooser"));
 
     // F1 anywhere in the window opens the help, as the Help button does.
@@ -93,7 +92,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
         tipped->installEventFilter(this);
 
     resize(620, 460);
-    centreOnScreen();
+    centreOnScreenWhenShown(this);
     applyLinkTypeRule();
 }
 
@@ -131,14 +130,6 @@ void MainWindow::buildButtonRow(QHBoxLayout* row) {
     connect(SSCommand6, &QPushButton::clicked, this, [this] { ending_ = true; });
     connect(SSCommand6, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
     connect(SSCommand7, &QPushButton::clicked, this, &MainWindow::showHelp);
-}
-
-void MainWindow::centreOnScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
 QString MainWindow::optionsFile() const {

@@ -70,6 +70,10 @@ public:
     void openImport();
     void openBoardPuzzle();
 
+    // The widget's own tool tip shows only while "Show Tooltips" is ticked (for the small
+    // controls of the dialogs).
+    void followShowTooltips(QWidget* widget);
+
     // One run of the mascot's animation with its sounds (a tick of Timer3). It stops short,
     // without another sound, once the program is ending.
     void animateMascot();
@@ -158,7 +162,6 @@ private:
     QWidget* buildMascot();
     QString programFile(const char* name) const;
     void danceMascot();
-    void centreOnScreen();
 
     // Links page
     void moveSelectedLink(int offset);
@@ -192,7 +195,7 @@ private:
     void showButtonMaker(bool show);
 
     // Tool tips
-    void showTip(const QString& text, int left);
+    void showTip(QPushButton* button);
     void watchForTip(QPushButton* button);
 
     // Generate on the window's document: copies, size defaults back into the boxes, fragment

@@ -1,23 +1,28 @@
 #include "splash_window.h"
 
 #include "program_pictures.h"
+#include "window_placement.h"
 
 #include "platform/paths.h"
 #include "platform/qt/pause.h"
+
 #include "platform/qt/sound_player.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace tessaly {
 
 namespace {
 constexpr int kStepMs = 300;
+// How long the window system may take to put a new window on the screen (a window manager
+// frames it first); the splash goes on regardless after that.
+constexpr int kAppearMs = 2000;
+constexpr int kAppearPollMs = 10;
 } // namespace
 
 SplashWindow::SplashWindow(const Services& services, QWidget* parent)
@@ -57,25 +62,35 @@ SplashWindow::SplashWindow(const Services& services, QWidget* parent)
     frameLayout->addWidget(Label1);
     frameLayout->addWidget(Label3);
     setFixedSize(420, 260);
+    centreOnScreenWhenShown(this);
 }
 
 void SplashWindow::step(const std::function<void()>& change) {
     change();
-    // The waits between frames let no events through, so each frame is painted at once.
+    holdFrame();
+}
+
+void SplashWindow::holdFrame() {
+    // The wait lets no events through, so the frame is painted (and so handed to the window
+    // system) before it begins.
     repaint();
     services_.pause.wait(kStepMs, platform::Pause::Events::Ignore);
 }
 
+void SplashWindow::waitUntilOnScreen() {
+    // A window can be painted only once the window system shows it; until then the events
+    // that bring it there must be let through.
+    QCoreApplication::processEvents();
+    const qint64 deadline = services_.pause.nowMs() + kAppearMs;
+    while (!(windowHandle() && windowHandle()->isExposed()) && services_.pause.nowMs() < deadline)
+        services_.pause.wait(kAppearPollMs, platform::Pause::Events::Process);
+}
+
 void SplashWindow::runSequence(bool frozen) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
     Label3->setText(
         QStringLiteral("Made by the Tessaly team. More help: press F1 in the main window."));
     show();
-    // Once, so the window is on screen before the first frame.
-    QCoreApplication::processEvents();
+    waitUntilOnScreen();
     if (frozen) {
         services_.pause.wait(5000, platform::Pause::Events::Process);
         hide();
@@ -104,8 +119,9 @@ void SplashWindow::runSequence(bool frozen) {
         }
         if (pass == 1) {
             Picture3->show();
+            repaint();
             services_.sound.playAndWait(sound);
-            services_.pause.wait(kStepMs, platform::Pause::Events::Ignore);
+            holdFrame();
             Picture3->hide();
             pass = 2;
         } else {

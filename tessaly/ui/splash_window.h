@@ -39,6 +39,9 @@ protected:
 
 private:
     void step(const std::function<void()>& change);
+    // Paints the window as it is now, puts it on the screen and waits one animation step.
+    void holdFrame();
+    void waitUntilOnScreen();
 
     Services services_;
 };

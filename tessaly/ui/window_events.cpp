@@ -1,6 +1,7 @@
 // Events the main window watches on its controls: hovering over the button row (tool tips in
-// Label29 for three seconds, only when "Show Tooltips" is ticked), leaving the default
-// directory box, clicks on the colour swatches, and Shift + right button on the mascot.
+// Label29 for three seconds, only when "Show Tooltips" is ticked; the small controls' own
+// tips, here and in the dialogs, follow the same switch), leaving the default directory box,
+// clicks on the colour swatches, and Shift + right button on the mascot.
 #include "main_window.h"
 
 #include <QCheckBox>
@@ -18,12 +19,25 @@ void MainWindow::watchForTip(QPushButton* button) {
     button->installEventFilter(this);
 }
 
-void MainWindow::showTip(const QString& text, int left) {
+void MainWindow::followShowTooltips(QWidget* widget) {
+    widget->installEventFilter(this);
+}
+
+void MainWindow::showTip(QPushButton* button) {
     if (!Check2->isChecked())
         return;
-    Label29->setText(text);
+    Label29->setText(button->property("tag").toString());
     Label29->adjustSize();
-    Label29->move(left, SSCommand3->geometry().bottom() + 4);
+    // Under its button, from the button's left edge, so the tips keep the order of the
+    // buttons; pushed left where the window ends, and above the button where it would
+    // run off the bottom.
+    constexpr int kGap = 2;
+    const QRect place(button->mapTo(this, QPoint(0, 0)), button->size());
+    const int left = qMax(0, qMin(place.left(), width() - Label29->width()));
+    int top = place.bottom() + 1 + kGap;
+    if (top + Label29->height() > height())
+        top = qMax(0, place.top() - kGap - Label29->height());
+    Label29->move(left, top);
     Label29->raise();
     Label29->show();
     Timer1->start();
@@ -35,9 +49,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     auto* button = qobject_cast<QPushButton*>(watched);
     if (button && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
-        // Under its own button, so the tips keep the order of the buttons.
-        const int left = button->mapTo(this, QPoint(0, 0)).x();
-        showTip(button->property("tag").toString(), left);
+        showTip(button);
     } else if (watched == Text7 && event->type() == QEvent::FocusOut) {
         // Only leaving the box for another control counts: switching to another program or
         // opening a menu keeps the half-typed path as it is.

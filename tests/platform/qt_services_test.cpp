@@ -94,6 +94,54 @@ private slots:
         QtSoundPlayer().playAndWait(text.fileName()); // silent, returns at once
     }
 
+    void soundCallsLastAsLongAsTheSoundAndNoLonger() {
+        // A fake device whose sound plays for `playsMs` of the fake clock (or forever).
+        struct FakeOutput : AudioOutput {
+            bool device = true;
+            qint64 playsMs = 0;
+            const FakePause* clock = nullptr;
+            qint64 startedAt = -1;
+            QStringList started;
+            bool available() const override { return device; }
+            bool start(const QString& path) override {
+                started << path;
+                startedAt = clock->nowMs();
+                return true;
+            }
+            bool isPlaying() const override {
+                return startedAt >= 0 && (playsMs < 0 || clock->nowMs() - startedAt < playsMs);
+            }
+        };
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("s.wav"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const quint32 rate = 8000, dataSize = 4000; // half a second
+        auto le32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char*>(&v), 4); };
+        auto le16 = [](quint16 v) { return QByteArray(reinterpret_cast<const char*>(&v), 2); };
+        f.write("RIFF" + le32(36 + dataSize) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) +
+                le32(rate) + le32(rate) + le16(1) + le16(8) + "data" + le32(dataSize) +
+                QByteArray(dataSize, '\x80'));
+        f.close();
+        const auto waited = [&](bool device, qint64 playsMs, const QString& file) {
+            FakePause pause;
+            FakeOutput output;
+            output.device = device;
+            output.playsMs = playsMs;
+            output.clock = &pause;
+            QtSoundPlayer(output, pause).playAndWait(file);
+            for (auto e : pause.waitEvents)
+                if (e != Pause::Events::Process)
+                    return qint64(-1);
+            return pause.now;
+        };
+        QCOMPARE(waited(true, 500, path), qint64(500)); // as long as the sound
+        QCOMPARE(waited(true, 200, path), qint64(200)); // it ended early
+        QCOMPARE(waited(true, -1, path), qint64(500));  // the device never says it ended
+        QCOMPARE(waited(false, 500, path), qint64(0));  // no audio device: at once
+        QCOMPARE(waited(true, 500, dir.filePath(QStringLiteral("none.wav"))), qint64(0));
+    }
+
     void twipsFollowTheLogicalResolution() {
         QCOMPARE(twipsToPixels(1440, 96), 96);
         QCOMPARE(pixelsToTwips(96, 96), 1440);

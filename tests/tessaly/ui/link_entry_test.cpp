@@ -5,11 +5,15 @@
 #include "tessaly/ui/folder_picture.h"
 #include "tessaly/ui/import_dialog.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QtTest>
 
 using tessaly::AddLinkDialog;
@@ -40,6 +44,29 @@ const char* const kExport =
 class LinkEntryTest : public QObject {
     Q_OBJECT
 private slots:
+    void folderPictureTipsFollowShowTooltips() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.openAddLink();
+        w.openImport();
+        const auto hover = [](QWidget* widget) {
+            QToolTip::hideText();
+            const QPoint at = widget->rect().center();
+            QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
+            QApplication::sendEvent(widget, &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(hover(w.addLinkDialog()->Picture1), QString());
+        QCOMPARE(hover(w.importDialog()->Picture1), QString());
+        w.Check2->click();
+        QCOMPARE(hover(w.addLinkDialog()->Picture1),
+                 QStringLiteral("Link to a page on this computer"));
+        QCOMPARE(hover(w.importDialog()->Picture1), QStringLiteral("Choose the bookmark file"));
+        QToolTip::hideText();
+    }
+
     void severalAddsInARowAppendAndSelectEach() {
         WindowFixture f;
         MainWindow& w = *f.window;

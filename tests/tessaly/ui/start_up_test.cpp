@@ -6,7 +6,9 @@
 #include "tessaly/ui/splash_window.h"
 #include "tessaly/ui/start_up.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -225,6 +227,29 @@ private slots:
         QCOMPARE(f.prompts.messageTexts(),
                  QStringList{QStringLiteral("Bad luck. Try again. Your score: 8")});
         QCOMPARE(puzzle.Text1[63]->text(), QStringLiteral("8"));
+    }
+
+    void onlyTheLeftButtonPlaysASquare() {
+        WindowFixture f;
+        tessaly::BoardPuzzleWindow puzzle(f.prompts);
+        puzzle.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&puzzle));
+        QLineEdit* square = puzzle.Text1[20];
+        QTest::mouseClick(square, Qt::RightButton);
+        QTest::mouseClick(square, Qt::MiddleButton);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, square->rect().center(),
+                               square->mapToGlobal(square->rect().center()));
+        QApplication::sendEvent(square, &menu);
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+        QCOMPARE(puzzle.board().moves(), 0);
+        QCOMPARE(square->text(), QString());
+        QVERIFY(f.prompts.messages.empty());
+        // A double click is a press and then a double-click event: one move, not two.
+        QTest::mouseClick(square, Qt::LeftButton);
+        QTest::mouseDClick(square, Qt::LeftButton);
+        QCOMPARE(puzzle.board().moves(), 1);
+        QCOMPARE(square->text(), QStringLiteral("1"));
+        QVERIFY(f.prompts.messages.empty());
     }
 
     void puzzleFullTourWins() {

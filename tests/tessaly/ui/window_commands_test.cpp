@@ -6,11 +6,14 @@
 #include "tessaly/ui/browser_chooser.h"
 #include "tessaly/ui/button_maker.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStackedWidget>
@@ -258,6 +261,8 @@ private slots:
         w.Text8->setText(browser);
         w.Text7->setText(QString::fromStdString(f.home.path()));
         w.Check1->click();
+        const QString installed = f.homeFile("installed-browser");
+        w.browserChooser->setSystemBrowserFinder([&] { return QStringList{installed, browser}; });
 
         QStringList offered;
         QTimer::singleShot(0, [&] {
@@ -265,7 +270,8 @@ private slots:
             QTest::mouseClick(w.browserChooser->okButton, Qt::LeftButton);
         });
         QTest::mouseClick(w.SSCommand1, Qt::LeftButton);
-        QCOMPARE(offered, (QStringList{other, browser}));
+        // The Browsers list, the default browser, then what this system has (once each).
+        QCOMPARE(offered, (QStringList{other, browser, installed}));
         QCOMPARE(f.starter.starts.size(), std::size_t(1));
         QCOMPARE(f.starter.starts[0].program, other); // the last listed was preselected
 
@@ -275,6 +281,60 @@ private slots:
         QTest::mouseClick(w.SSCommand1, Qt::LeftButton);
         QCOMPARE(f.starter.starts.size(), std::size_t(1));
         QVERIFY(!QGuiApplication::clipboard()->text().isEmpty()); // generated all the same
+
+        // "Browse..." picks any program for this one preview and writes nothing.
+        const std::string iniBefore = f.ini();
+        const QString picked = f.homeFile("picked-browser");
+        TempDir::write(picked.toStdString(), "");
+        f.prompts.fileAnswers = {FakePrompts::choose(picked)};
+        QTimer::singleShot(
+            0, [&] { QTest::mouseClick(w.browserChooser->browseButton, Qt::LeftButton); });
+        QTest::mouseClick(w.SSCommand1, Qt::LeftButton);
+        QCOMPARE(f.starter.starts.size(), std::size_t(2));
+        QCOMPARE(f.starter.starts[1].program, picked);
+        QCOMPARE(f.ini(), iniBefore);
+        QCOMPARE(w.Text8->text(), browser);
+    }
+
+    void theCompileMessageShowsItsThreeLinesAsThreeLines() {
+        // The real message box, on a window that is otherwise the fixture's.
+        WindowFixture f;
+        platform::QtPrompts prompts(QStringLiteral("Tessaly"));
+        MainWindow w(tessaly::Services{prompts, f.starter, f.dde, f.help, f.sound, f.pause,
+                                       QString::fromStdString(f.home.path())});
+        w.appendLink(QStringLiteral("One"), QStringLiteral("a.htm"), QString());
+        w.appendLink(QStringLiteral("Two"), QStringLiteral("b.htm"), QString());
+        w.Text7->setText(QString::fromStdString(f.home.path()));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QStringList lines = text(tessaly::kCodePlacedMessage).split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 3);
+        int labelWidth = 0, labelHeight = 0, longest = 0, lineSpacing = 0;
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen = true;
+            const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            labelWidth = label->contentsRect().width();
+            labelHeight = label->contentsRect().height();
+            const QFontMetrics metrics = label->fontMetrics();
+            for (const QString& line : lines)
+                longest = qMax(longest, metrics.horizontalAdvance(line));
+            lineSpacing = metrics.lineSpacing();
+            box->accept();
+        });
+        QTest::mouseClick(w.SSCommand5, Qt::LeftButton);
+        QVERIFY(seen);
+        QVERIFY2(
+            labelWidth >= longest,
+            qPrintable(
+                QStringLiteral("label %1 px, longest line %2 px").arg(labelWidth).arg(longest)));
+        QVERIFY2(labelHeight < 4 * lineSpacing,
+                 qPrintable(QStringLiteral("label %1 px high, a line %2 px")
+                                .arg(labelHeight)
+                                .arg(lineSpacing)));
     }
 
     void helpNewAndCreate() {

@@ -184,9 +184,9 @@ private slots:
             QApplication::sendEvent(widget, &help);
             return QToolTip::isVisible() ? QToolTip::text() : QString();
         };
-        for (QWidget* widget : {static_cast<QWidget*>(w.SSCommand9),
-                                static_cast<QWidget*>(w.browseBrowserButton),
-                                static_cast<QWidget*>(w.Picture4)})
+        for (QWidget* widget :
+             {static_cast<QWidget*>(w.SSCommand9), static_cast<QWidget*>(w.browseBrowserButton),
+              static_cast<QWidget*>(w.Picture4)})
             QCOMPARE(hover(widget), QString());
         w.Check2->click();
         QCOMPARE(hover(w.SSCommand9), QStringLiteral("Choose a sound file"));
@@ -216,6 +216,42 @@ private slots:
 
         QApplication::sendEvent(w.SSCommand2, &enter); // New has no tip
         QVERIFY(!w.Label29->isVisible());
+    }
+
+    void everyTipShowsWholeInsideTheWindowBesideItsButton() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        w.Check2->click();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // At its smallest the window leaves the least room for a tip at its edges.
+        for (const QSize size : {w.minimumSizeHint(), QSize(900, 640)}) {
+            w.resize(size);
+            for (QPushButton* button : {w.SSCommand3, w.SSCommand4, w.SSCommand13, w.SSCommand5,
+                                        w.SSCommand6, w.SSCommand7, w.SSCommand1}) {
+                w.SSTab1->setCurrentIndex(button == w.SSCommand1 ? 1 : 0);
+                QApplication::processEvents();
+                QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+                QApplication::sendEvent(button, &enter);
+                const QString name = button->objectName();
+                QVERIFY2(w.Label29->isVisible(), qPrintable(name));
+                QCOMPARE(w.Label29->text(), button->property("tag").toString());
+                const QRect tip = w.Label29->geometry();
+                const QRect place(button->mapTo(&w, QPoint(0, 0)), button->size());
+                QVERIFY2(w.rect().contains(tip), qPrintable(name));
+                QVERIFY2(w.Label29->contentsRect().width() >=
+                             w.Label29->fontMetrics().horizontalAdvance(w.Label29->text()),
+                         qPrintable(name));
+                // Right under (or over) the button, overlapping it sideways, not on it.
+                const bool under = tip.top() > place.bottom() && tip.top() - place.bottom() <= 4;
+                const bool over = tip.bottom() < place.top() && place.top() - tip.bottom() <= 4;
+                QVERIFY2(under || over, qPrintable(name));
+                QVERIFY2(tip.left() <= place.right() && tip.right() >= place.left(),
+                         qPrintable(name));
+                // Nothing else of the window lies over it.
+                QCOMPARE(w.childAt(tip.center()), static_cast<QWidget*>(w.Label29));
+            }
+        }
     }
 };
 
