@@ -23,6 +23,7 @@ class QToolBar;
 
 namespace vmcntrl {
 
+class ElidedLabel;
 class Form4;
 class ScriptSelector;
 class WhatsThisMenu;
@@ -80,7 +81,7 @@ public:
     ScriptSelector* ComboVell;
     QPushButton* CommandVMNew;
     QPushButton* CommandVMRemove;
-    QLabel* Label3;
+    ElidedLabel* Label3;
     QTabWidget* SSTab1;
     // Form tab
     QCheckBox* CheckAllowOnly;
