@@ -2,35 +2,72 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTextDocument>
 
 namespace platform {
 
+namespace {
+
+// The patterns of a filter as this system needs them. Windows matches "*.*" against names
+// without a dot too, "*.htm" against ".html" through the short names, and its programs end
+// in ".exe"; elsewhere programs have no ending, which no pattern can single out, so a
+// program filter shows every file.
+QStringList localPatterns(const QStringList& patterns) {
+#ifdef _WIN32
+    return patterns;
+#else
+    QStringList local;
+    auto add = [&local](const QString& p) {
+        if (!local.contains(p, Qt::CaseInsensitive))
+            local << p;
+    };
+    for (const QString& pattern : patterns) {
+        if (pattern == QLatin1String("*.*")) {
+            add(QStringLiteral("*"));
+        } else if (pattern.compare(QLatin1String("*.exe"), Qt::CaseInsensitive) == 0) {
+            add(pattern);
+            add(QStringLiteral("*"));
+        } else if (pattern.compare(QLatin1String("*.htm"), Qt::CaseInsensitive) == 0) {
+            add(pattern);
+            add(pattern + QLatin1Char(pattern.back().isUpper() ? 'L' : 'l'));
+        } else {
+            add(pattern);
+        }
+    }
+    return local;
+#endif
+}
+
+} // namespace
+
 QStringList qtNameFilters(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString description = parts[i];
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        // Qt reads the patterns from the parentheses, so the description must carry them.
-        if (description.contains(QLatin1Char('(')))
-            description = description.left(description.indexOf(QLatin1Char('('))).trimmed();
-        filters << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
+        const QStringList patterns =
+            localPatterns(parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts));
+        // Qt reads the patterns from the last parentheses; the dialog shows the description
+        // as the program wrote it.
+        filters << parts[i].trimmed() + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                       QLatin1Char(')');
     }
     return filters;
 }
 
-QString withAllFilesForPrograms(const QString& filter) {
-#ifdef _WIN32
-    return filter;
-#else
-    if (!filter.contains(QStringLiteral("*.exe"), Qt::CaseInsensitive))
-        return filter;
-    return filter + QStringLiteral("|All files (*)|*");
-#endif
+QString extensionOfFilter(const QString& qtFilter) {
+    const qsizetype open = qtFilter.lastIndexOf(QLatin1Char('('));
+    const QString first =
+        qtFilter.mid(open + 1).chopped(1).section(QLatin1Char(' '), 0, 0).trimmed();
+    if (!first.startsWith(QLatin1String("*.")))
+        return {};
+    const QString extension = first.mid(2);
+    if (extension.isEmpty() || extension.contains(QLatin1Char('*')) ||
+        extension.contains(QLatin1Char('?')))
+        return {};
+    return extension;
 }
 
 MessageAnswer QtPrompts::message(QWidget* parent, const QString& text, MessageButtons buttons,
@@ -128,9 +165,11 @@ namespace {
 FileDialogResult runFileDialog(QWidget* parent, const FileDialogRequest& request, bool save,
                                const QString& fallbackTitle) {
     QFileDialog dialog(parent, request.title.isEmpty() ? fallbackTitle : request.title);
+    dialog.setObjectName(QStringLiteral("fileDialog"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save || !request.fileMustExist ? QFileDialog::AnyFile
                                                       : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (!request.confirmOverwrite)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList filters = qtNameFilters(request.filter);
@@ -138,6 +177,15 @@ FileDialogResult runFileDialog(QWidget* parent, const FileDialogRequest& request
         dialog.setNameFilters(filters);
         const int index = std::clamp(request.filterIndex, 1, static_cast<int>(filters.size()));
         dialog.selectNameFilter(filters[index - 1]);
+    }
+    // A saved name typed without an extension gets the chosen filter's, before the dialog
+    // asks about replacing a file.
+    if (save) {
+        dialog.setDefaultSuffix(extensionOfFilter(dialog.selectedNameFilter()));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& chosen) {
+                             dialog.setDefaultSuffix(extensionOfFilter(chosen));
+                         });
     }
     if (!request.initialDirectory.isEmpty())
         dialog.setDirectory(request.initialDirectory);
@@ -150,6 +198,14 @@ FileDialogResult runFileDialog(QWidget* parent, const FileDialogRequest& request
     result.accepted = true;
     result.path = dialog.selectedFiles().constFirst();
     result.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    // A dialog that selects or creates a file: a new name without an extension is the file
+    // of the chosen kind, as the save dialog makes it.
+    const QFileInfo chosen(result.path);
+    if (!save && !chosen.exists() && !chosen.fileName().contains(QLatin1Char('.'))) {
+        const QString extension = extensionOfFilter(dialog.selectedNameFilter());
+        if (!extension.isEmpty())
+            result.path += QLatin1Char('.') + extension;
+    }
     return result;
 }
 

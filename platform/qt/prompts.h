@@ -75,10 +75,13 @@ private:
     QString programTitle_;
 };
 
-// "Tessaly files (*.tsy)|*.tsy|All (*.*)|*.*" as the list of name filters Qt's dialogs take.
+// "Tessaly files (*.tsy)|*.tsy|All (*.*)|*.*" as the name filters Qt's dialogs take, with
+// the patterns this system needs: on systems other than Windows "*.*" also matches names
+// without an extension, "*.htm" also ".html", and a "*.exe" filter shows every file, as
+// programs there have no ending. The descriptions stay as written.
 QStringList qtNameFilters(const QString& filter);
-// Filters that name Windows program files get an "All files" entry on other systems, where
-// programs have no ".exe" ending.
-QString withAllFilesForPrograms(const QString& filter);
+// "tsy" for a Qt filter "Tessaly files (*.tsy)"; empty when its first pattern names no
+// single extension.
+QString extensionOfFilter(const QString& qtFilter);
 
 } // namespace platform

@@ -121,7 +121,7 @@ void MainWindow::defaultBrowserEdited(const QString& text) {
 
 void MainWindow::browseForBrowser() {
     platform::FileDialogRequest request;
-    request.filter = platform::withAllFilesForPrograms(QStringLiteral("EXE files (*.exe)|*.exe"));
+    request.filter = QStringLiteral("EXE files (*.exe)|*.exe");
     request.filterIndex = 1;
     const platform::FileDialogResult result = services_.prompts.openFile(this, request);
     if (!result.accepted)

@@ -6,7 +6,13 @@
 #include "support/fake_prompts.h"
 #include "support/recording_services.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QListView>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using namespace platform;
@@ -51,15 +57,88 @@ private slots:
 
     void windowsFiltersBecomeQtFilters() {
         QCOMPARE(qtNameFilters(QStringLiteral("Tessaly files (*.tsy)|*.tsy")),
-                 QStringList{QStringLiteral("Tessaly files (*.tsy)")});
-        QCOMPARE(qtNameFilters(QStringLiteral("Text|*.txt;*.log|All (*.*)|*.*")),
-                 (QStringList{QStringLiteral("Text (*.txt *.log)"), QStringLiteral("All (*.*)")}));
-        QCOMPARE(withAllFilesForPrograms(QStringLiteral("HTML files (*.htm)|*.htm")),
-                 QStringLiteral("HTML files (*.htm)|*.htm"));
+                 QStringList{QStringLiteral("Tessaly files (*.tsy) (*.tsy)")});
+        QCOMPARE(qtNameFilters(QStringLiteral("Text|*.txt;*.log")),
+                 QStringList{QStringLiteral("Text (*.txt *.log)")});
+        QCOMPARE(extensionOfFilter(QStringLiteral("HTML (*.html) (*.html)")),
+                 QStringLiteral("html"));
+        QCOMPARE(extensionOfFilter(QStringLiteral("All Files (*.*) (*)")), QString());
 #ifndef _WIN32
-        QCOMPARE(withAllFilesForPrograms(QStringLiteral("EXE files (*.exe)|*.exe")),
-                 QStringLiteral("EXE files (*.exe)|*.exe|All files (*)|*"));
+        QCOMPARE(qtNameFilters(QStringLiteral("Programs (*.exe)|*.exe|All Files (*.*)|*.*")),
+                 (QStringList{QStringLiteral("Programs (*.exe) (*.exe *)"),
+                              QStringLiteral("All Files (*.*) (*)")}));
+        QCOMPARE(qtNameFilters(QStringLiteral("HTM files (*.htm)|*.HTM")),
+                 QStringList{QStringLiteral("HTM files (*.htm) (*.HTM *.HTML)")});
 #endif
+    }
+
+    // The real file dialog, driven while it is open: what each filter shows, and the
+    // extension a typed name gets.
+    void fileDialogsShowLocalFilesAndAddTheFilterExtension() {
+        QTemporaryDir dir;
+        for (const char* name : {"firefox", "notes.txt", "bookmarks.html", "old.htm"}) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QtPrompts prompts(QStringLiteral("Test"));
+        QStringList shown;
+        QStringList described;
+        auto runWith = [&](const QString& filter, int index, bool save, const QString& typed) {
+            FileDialogRequest request;
+            request.filter = filter;
+            request.filterIndex = index;
+            request.initialDirectory = dir.path();
+            QTimer::singleShot(0, [&] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+                QVERIFY(list);
+                // The folder is read in the background.
+                const bool listed = typed.isEmpty() && QTest::qWaitFor([list] {
+                    return list->model()->rowCount(list->rootIndex()) > 0;
+                });
+                shown.clear();
+                for (int row = 0; listed && row < list->model()->rowCount(list->rootIndex()); ++row)
+                    shown << list->model()->index(row, 0, list->rootIndex()).data().toString();
+                shown.sort();
+                auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+                described.clear();
+                for (int i = 0; types && i < types->count(); ++i)
+                    described << types->itemText(i);
+                if (typed.isEmpty()) {
+                    dialog->reject();
+                    return;
+                }
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+                static_cast<QDialog*>(dialog)->accept(); // as the Open or Save button does
+            });
+            return save ? prompts.saveFile(nullptr, request) : prompts.openFile(nullptr, request);
+        };
+        const QString editorTypes = QStringLiteral(
+            "Text (*.txt)|*.txt|HTML (*.html)|*.html|Programs (*.exe)|*.exe|All Files (*.*)|*.*");
+#ifndef _WIN32
+        runWith(editorTypes, 3, false, QString());
+        QVERIFY(shown.contains(QStringLiteral("firefox")));
+        QCOMPARE(described, (QStringList{"Text (*.txt)", "HTML (*.html)", "Programs (*.exe)",
+                                         "All Files (*.*)"}));
+        runWith(editorTypes, 4, false, QString());
+        QCOMPARE(shown, (QStringList{"bookmarks.html", "firefox", "notes.txt", "old.htm"}));
+        runWith(QStringLiteral("HTM files (*.htm)|*.htm|HTML files (*.html)|*.htm"), 2, false,
+                QString());
+        QCOMPARE(shown, (QStringList{"bookmarks.html", "old.htm"}));
+#endif
+        // A new name in a select-or-create dialog, and a saved one, get the extension.
+        FileDialogResult created = runWith(editorTypes, 2, false, QStringLiteral("contact"));
+        QVERIFY(created.accepted);
+        QCOMPARE(created.path, dir.filePath(QStringLiteral("contact.html")));
+        FileDialogResult existing = runWith(editorTypes, 3, false, QStringLiteral("firefox"));
+        QCOMPARE(existing.path, dir.filePath(QStringLiteral("firefox")));
+        FileDialogResult saved = runWith(QStringLiteral("Tessaly files (*.tsy)|*.tsy"), 1, true,
+                                         QStringLiteral("demo"));
+        QCOMPARE(saved.path, dir.filePath(QStringLiteral("demo.tsy")));
+        saved = runWith(QStringLiteral("Tessaly files (*.tsy)|*.tsy"), 1, true,
+                        QStringLiteral("demo.txt"));
+        QCOMPARE(saved.path, dir.filePath(QStringLiteral("demo.txt")));
     }
 
     void secondCopyIsRefusedUntilTheFirstEnds() {

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QWindow>
 
 namespace vmcntrl {
 
@@ -95,12 +96,38 @@ QString Form1::helpFile() const {
 void Form1::startUp() {
     const StartupConfig start = readStartupConfig(ini_, settings_);
     const double dpi = platform::logicalDpiOf(this);
-    move(platform::twipsToPixels(start.left, dpi), platform::twipsToPixels(start.top, dpi));
+    placeFrameAt(QPoint(platform::twipsToPixels(start.left, dpi),
+                        platform::twipsToPixels(start.top, dpi)));
     if (start.warnAboutMail)
         services_.prompts.message(this,
                                   QString::fromLatin1(kMailWarning.data(), kMailWarning.size()));
     if (!start.mailErrReset.ok)
         reportWriteFailure(start.mailErrReset);
+}
+
+// The stored corner is the window's outer one, title bar included, as Exit stores it. A
+// move before the first show places the client area there on X11, whose window manager
+// adds the frame only after mapping; so once the frame is known, the window is moved again
+// by its frame.
+void Form1::placeFrameAt(const QPoint& corner) {
+    move(corner);
+    frameCorner_ = corner;
+}
+
+bool Form1::event(QEvent* event) {
+    // The first paint comes after the window manager has framed and mapped the window; the
+    // frame is not asked for earlier, when the window system could only answer "none".
+    if (!frameCorner_ || event->type() != QEvent::Paint)
+        return QMainWindow::event(event);
+    const bool handled = QMainWindow::event(event);
+    const QRect frame = frameGeometry();
+    if (isVisible() && frame.contains(geometry()) && frame.size() != size()) {
+        const QPoint corner = *frameCorner_;
+        frameCorner_.reset();
+        if (pos() != corner)
+            move(corner);
+    }
+    return handled;
 }
 
 bool Form1::fileExistsForEditor(const QString& path) const {

@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -23,6 +25,7 @@ class QToolBar;
 
 namespace vmcntrl {
 
+class ElidedLabel;
 class Form4;
 class ScriptSelector;
 class WhatsThisMenu;
@@ -80,7 +83,7 @@ public:
     ScriptSelector* ComboVell;
     QPushButton* CommandVMNew;
     QPushButton* CommandVMRemove;
-    QLabel* Label3;
+    ElidedLabel* Label3;
     QTabWidget* SSTab1;
     // Form tab
     QCheckBox* CheckAllowOnly;
@@ -162,6 +165,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -192,6 +196,7 @@ private:
     void applyEmailRule();
     void showState(const EditorState& state);
     void setCaptionFor(const QString& name);
+    void placeFrameAt(const QPoint& corner);
     // form1_pickers.cpp
     void connectPickers();
     struct Picker;
@@ -223,6 +228,7 @@ private:
     bool saveFailed_ = false;
     bool cancelled_ = false;
     bool exiting_ = false;
+    std::optional<QPoint> frameCorner_; // where the first show puts the frame
     WhatsThisMenu* whatsThis_ = nullptr;
 };
 

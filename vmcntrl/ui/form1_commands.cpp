@@ -26,6 +26,9 @@ std::string toBytes(const QString& text) {
 } // namespace
 
 void Form1::newFlow() {
+    // The flag tells the command that ran this flow whether to go on; an earlier flow's
+    // answer must not stop the next command.
+    cancelled_ = false;
     if (dirty_) {
         switch (askSaveChanges(true)) {
         case SaveAnswer::Yes:

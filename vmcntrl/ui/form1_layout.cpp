@@ -1,4 +1,5 @@
 // Where the controls of the script editor sit and what they are called.
+#include "elided_label.h"
 #include "form1.h"
 #include "script_selector.h"
 
@@ -56,9 +57,11 @@ void Form1::buildControls() {
     ComboVell->setEditable(true);
     ComboVell->setInsertPolicy(QComboBox::NoInsert);
     ComboVell->setMinimumWidth(220);
+    // A long script name in the list must not widen the window either.
+    ComboVell->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     CommandVMNew = button("CommandVMNew", tr("New"));
     CommandVMRemove = button("CommandVMRemove", tr("Delete"));
-    Label3 = named(new QLabel(QStringLiteral(" (Untitled)")), "Label3");
+    Label3 = named(new ElidedLabel(QStringLiteral(" (Untitled)")), "Label3");
     top->addWidget(ComboVell);
     top->addWidget(CommandVMNew);
     top->addWidget(CommandVMRemove);

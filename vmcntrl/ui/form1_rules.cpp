@@ -1,4 +1,5 @@
 // The editor's option and check rules: what each click shows, hides, empties and enables.
+#include "elided_label.h"
 #include "form1.h"
 #include "script_selector.h"
 
@@ -249,10 +250,10 @@ void Form1::setCaptionFor(const QString& name) {
     const QString product = QString::fromLatin1(kProductCaption);
     if (name.isEmpty()) {
         setWindowTitle(product + QStringLiteral(" (Untitled)"));
-        Label3->setText(QStringLiteral(" (Untitled)"));
+        Label3->setFullText(QStringLiteral(" (Untitled)"));
     } else {
         setWindowTitle(product + QStringLiteral(" - ") + name);
-        Label3->setText(QStringLiteral(" ") + name);
+        Label3->setFullText(QStringLiteral(" ") + name);
     }
 }
 

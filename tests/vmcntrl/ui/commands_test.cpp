@@ -223,13 +223,21 @@ void CommandsTest::dropDownAsksToSaveFirst() {
 
 void CommandsTest::startUpWarnsAboutMailAndPlacesTheWindow() {
     EditorFixture f;
-    f.writeIni("[Config]\r\nMailErr=1\r\nLeft=abc\r\nTop=\r\n");
+    // 1500 and 2250 twips are 100 and 150 pixels at the offscreen screen's 96 dpi.
+    f.writeIni("[Config]\r\nMailErr=1\r\nLeft=1500\r\nTop=2250\r\n");
     Form1& form = f.open();
     form.startUp();
     QCOMPARE(f.prompts.messageTexts(),
              QStringList{"There have been errors sending mail.\nPlease check the Mail Log"});
     QVERIFY(f.iniText().find("MailErr=0") != std::string::npos);
-    QCOMPARE(form.pos(), QPoint(0, 0));
+    QCOMPARE(form.pos(), QPoint(100, 150));
+
+    // A position that is not a number puts the window in the corner.
+    f.writeIni("[Config]\r\nLeft=abc\r\nTop=\r\n");
+    Form1& other = f.open();
+    other.move(40, 40);
+    other.startUp();
+    QCOMPARE(other.pos(), QPoint(0, 0));
 }
 
 void CommandsTest::mailLogAcknowledgesErrorsAndOpensTheLog() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "vmcntrl/ui/elided_label.h"
 #include "vmcntrl/ui/form1.h"
 #include "vmcntrl/ui/script_selector.h"
 
