@@ -75,7 +75,7 @@ QStringList BrowserChooser::installedBrowsers() {
 
 void BrowserChooser::browse() {
     platform::FileDialogRequest request;
-    request.filter = platform::withAllFilesForPrograms(QStringLiteral("EXE files (*.exe)|*.exe"));
+    request.filter = QStringLiteral("EXE files (*.exe)|*.exe");
     request.filterIndex = 1;
     const platform::FileDialogResult result = prompts_.openFile(this, request);
     if (!result.accepted)
