@@ -23,6 +23,15 @@ TEST(WizardNameCheck, AcceptsLettersDigitsAndUnderscoreUpTo32Characters) {
     expectRefused(std::string(33, 'a'), "Script Names should be 32 characters or less");
 }
 
+TEST(WizardNameCheck, TheLengthLimitCountsCharactersNotBytes) {
+    std::string accented;
+    for (int i = 0; i < 32; ++i)
+        accented += "\xC3\xA9"; // é, two bytes in UTF-8
+    EXPECT_TRUE(checkWizardScriptName(accented).accepted());
+    EXPECT_TRUE(checkWizardScriptName("\xE6\x97\xA5\xE6\x9C\xAC_form").accepted());
+    expectRefused(accented + "e", "Script Names should be 32 characters or less");
+}
+
 TEST(WizardNameCheck, AnEmptyNameStaysWithoutAMessage) {
     const NameCheck check = checkWizardScriptName("");
     EXPECT_EQ(check.outcome, NameCheck::Empty);

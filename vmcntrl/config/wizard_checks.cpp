@@ -4,6 +4,18 @@
 
 namespace vmcntrl {
 
+namespace {
+// The limit is what the user sees, so a letter typed as two or three UTF-8
+// bytes counts once: only the continuation bytes are left out of the count.
+std::size_t characterCount(std::string_view utf8) {
+    std::size_t count = 0;
+    for (char byte : utf8)
+        if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80)
+            ++count;
+    return count;
+}
+} // namespace
+
 bool urlStillPlaceholder(std::string_view url) {
     return url == kUrlPlaceholder;
 }
@@ -15,7 +27,7 @@ NameCheck checkWizardScriptName(std::string_view name) {
         return {NameCheck::Refused, std::string(kNameHasSpacesMessage)};
     if (name.find_first_of(kWizardNameSymbols) != std::string_view::npos)
         return {NameCheck::Refused, std::string(kNameHasSymbolsMessage)};
-    if (name.size() > kMaxWizardNameLength)
+    if (characterCount(name) > kMaxWizardNameLength)
         return {NameCheck::Refused, std::string(kNameTooLongMessage)};
     return {NameCheck::Accepted, {}};
 }

@@ -146,6 +146,12 @@ void WizardKeysReportTest::urlAndNameChecks() {
         w.Text1->setText(QString(32, 'a'));
         w.cmdNext->click();
         QCOMPARE(w.page(), 6);
+        w.cmdBack->click();
+        f.prompts.messages.clear();
+        w.Text1->setText(QString(17, QChar(0x00E9))); // 17 letters, 34 bytes
+        w.cmdNext->click();
+        QVERIFY(f.prompts.messages.empty());
+        QCOMPARE(w.page(), 6);
     });
     QVERIFY(f.iniText().find("aaaa") == std::string::npos); // nothing written before page 6
 }
