@@ -4,7 +4,9 @@
 #include "platform/qt/help_viewer.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QCursor>
+#include <QDialog>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
@@ -26,6 +28,10 @@ WhatsThisMenu::WhatsThisMenu(QWidget* window, platform::HelpViewer& help, QStrin
     // The target is forgotten once the menu has closed and its choice has run.
     connect(menu_, &QMenu::aboutToHide, this,
             [this] { QTimer::singleShot(0, this, [this] { target_ = nullptr; }); });
+    // A dialog answers a context-menu event over a control with What's-this text with a
+    // menu of its own; this window's controls offer only the program's menu.
+    if (qobject_cast<QDialog*>(window))
+        window->installEventFilter(this);
 }
 
 void WhatsThisMenu::offer(QWidget* control, int topic) {
@@ -40,7 +46,17 @@ int WhatsThisMenu::topicOf(const QWidget* control) {
 }
 
 bool WhatsThisMenu::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
+    if (event->type() == QEvent::ContextMenu) {
+        auto* control = qobject_cast<QWidget*>(watched);
+        // The mouse's menu opens on the button's release, below; the menu key opens it at once.
+        if (control != window_ &&
+            static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+            target_ = control;
+            menu_->popup(control->mapToGlobal(control->rect().center()));
+        }
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease && watched != window_ &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         target_ = qobject_cast<QWidget*>(watched);
         menu_->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());

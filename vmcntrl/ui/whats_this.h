@@ -23,8 +23,9 @@ inline constexpr int kTopicNext = 23;
 inline constexpr int kTopicBack = 24;
 
 // The "What's this?" pop-up of a window: a right-button release over a control that carries
-// a topic remembers the control and offers the menu; choosing the item shows the topic from
-// the help file. Text boxes are never given a topic, so they do not offer it.
+// a topic (or the menu key on it) remembers the control and offers the menu; choosing the
+// item shows the topic from the help file. Text boxes are never given a topic, so they do
+// not offer it.
 class WhatsThisMenu : public QObject {
     Q_OBJECT
 public:

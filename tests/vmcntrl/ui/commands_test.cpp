@@ -41,6 +41,7 @@ private slots:
     void runStartsPlainBrowserOrTalksDde();
     void secondCopyIsRefused();
     void whatsThisOnSettingsButtonsShowsSharedTopics();
+    void rightClickInSettingsOffersOnlyTheProgramsOwnMenu();
     void helpMenuUsesTheHelpFile();
     void directoryChooserFillsTheBoxOnlyOnOk();
     void aboutShowsTheProgramVersion();
@@ -382,6 +383,23 @@ void CommandsTest::whatsThisOnSettingsButtonsShowsSharedTopics() {
     // Text boxes do not offer the menu.
     QTest::mouseRelease(dialog.txtAlias, Qt::RightButton);
     QTRY_VERIFY(!dialog.whatsThis()->target());
+}
+
+void CommandsTest::rightClickInSettingsOffersOnlyTheProgramsOwnMenu() {
+    EditorFixture f;
+    f.touch("vellum.hlp", "<topic id=\"22\" title=\"OK\">Keeps the settings.</topic>");
+    Form1& form = f.open();
+    vmcntrl::Form2 dialog(form.ini(), form.settings(), f.services, f.dir.path(), form.helpFile(),
+                          &form);
+    dialog.show();
+    PopupRecorder popups;
+    rightClick(dialog.cmdSetOK);
+    QTRY_COMPARE(popups.menus, (QList<QStringList>{{"&What's this?"}}));
+    QTRY_VERIFY(!dialog.whatsThis()->menu()->isVisible());
+    QVERIFY(!dialog.childAt(2, 2));
+    rightClick(&dialog, {2, 2}); // the dialog's own background has no topic
+    QCoreApplication::processEvents();
+    QCOMPARE(popups.menus.size(), 1);
 }
 
 void CommandsTest::helpMenuUsesTheHelpFile() {

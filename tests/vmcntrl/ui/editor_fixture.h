@@ -9,6 +9,7 @@
 #include "support/temp_dir.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QTimer>
 #include <QtTest>
 
@@ -62,4 +63,35 @@ template <typename Dialog, typename Fn> void whenDialogOpens(Fn fn) {
         QVERIFY(dialog);
         fn(*dialog);
     });
+}
+
+// Records the items of every pop-up menu that opens, and closes it, so a test can see which
+// menu a right click offers; a menu run with exec() would otherwise wait for a user.
+class PopupRecorder : public QObject {
+public:
+    PopupRecorder() { qApp->installEventFilter(this); }
+    QList<QStringList> menus;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (auto* menu = qobject_cast<QMenu*>(watched); menu && event->type() == QEvent::Show) {
+            QStringList items;
+            for (QAction* action : menu->actions())
+                items << action->text();
+            menus << items;
+            QTimer::singleShot(0, menu, &QMenu::close);
+        }
+        return false;
+    }
+};
+
+// A right click as an X11 desktop delivers it: the press, the context-menu event that
+// follows the press there (QTest leaves that out), then the release.
+inline void rightClick(QWidget* control, QPoint at = {-1, -1}) {
+    if (at == QPoint(-1, -1))
+        at = control->rect().center();
+    QTest::mousePress(control, Qt::RightButton, {}, at);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &menuEvent);
+    QTest::mouseRelease(control, Qt::RightButton, {}, at);
 }

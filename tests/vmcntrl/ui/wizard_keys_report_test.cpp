@@ -33,6 +33,7 @@ private slots:
     void cancelledNewFlowKeepsTheWizardClosed();
     void withoutTemplatesTheScriptHasNoForm();
     void whatsThisOnNextAndBack();
+    void rightClickOffersOnlyTheProgramsOwnMenu();
     void keysWindowListsCopiesAndMirrorsTheMenu();
     void reportDescribesTheEditor();
     void reportRefusesAnUnstorableNameOnce();
@@ -297,6 +298,27 @@ void WizardKeysReportTest::whatsThisOnNextAndBack() {
         wizard.whatsThis()->menu()->hide();
     }
     QCOMPARE(f.help.whatsThisTopics, (std::vector<int>{23, 24}));
+}
+
+void WizardKeysReportTest::rightClickOffersOnlyTheProgramsOwnMenu() {
+    WizardFixture f;
+    f.touch("vellum.hlp", "<topic id=\"21\" title=\"Cancel\">Closes.</topic>"
+                          "<topic id=\"23\" title=\"Next\">Goes on.</topic>");
+    Form1& form = f.open();
+    Form3 wizard(&form);
+    wizard.show();
+    PopupRecorder popups;
+    rightClick(wizard.cmdNext);
+    QTRY_VERIFY(!wizard.whatsThis()->menu()->isVisible());
+    rightClick(wizard.cmdCancel);
+    QTRY_COMPARE(popups.menus, (QList<QStringList>{{"&What's this?"}, {"&What's this?"}}));
+    QTRY_VERIFY(!wizard.whatsThis()->menu()->isVisible());
+    // The menu key offers the same menu for the focused control.
+    const QPoint centre = wizard.cmdNext->rect().center();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, centre, wizard.cmdNext->mapToGlobal(centre));
+    QApplication::sendEvent(wizard.cmdNext, &menuKey);
+    QCOMPARE(wizard.whatsThis()->target(), wizard.cmdNext);
+    QTRY_COMPARE(popups.menus.size(), 3);
 }
 
 void WizardKeysReportTest::keysWindowListsCopiesAndMirrorsTheMenu() {
