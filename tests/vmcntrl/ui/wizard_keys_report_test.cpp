@@ -315,7 +315,8 @@ void WizardKeysReportTest::rightClickOffersOnlyTheProgramsOwnMenu() {
     QTRY_VERIFY(!wizard.whatsThis()->menu()->isVisible());
     // The menu key offers the same menu for the focused control.
     const QPoint centre = wizard.cmdNext->rect().center();
-    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, centre, wizard.cmdNext->mapToGlobal(centre));
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, centre,
+                              wizard.cmdNext->mapToGlobal(centre));
     QApplication::sendEvent(wizard.cmdNext, &menuKey);
     QCOMPARE(wizard.whatsThis()->target(), wizard.cmdNext);
     QTRY_COMPARE(popups.menus.size(), 3);
