@@ -95,16 +95,33 @@ void Form3::selectTemplate(int index) {
         return;
     const FormTemplate& chosen = templates_[static_cast<std::size_t>(index)];
     selectedTemplate_ = chosen.path;
-    QPixmap preview;
+    previewPicture_ = QPixmap();
     const auto picture = chosen.preview.empty() ? std::nullopt : platform::readFile(chosen.preview);
-    if (picture && preview.loadFromData(reinterpret_cast<const uchar*>(picture->data()),
-                                        static_cast<uint>(picture->size()))) {
-        Image3_0->setPixmap(
-            preview.scaled(PreviewFrame->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    if (picture && previewPicture_.loadFromData(reinterpret_cast<const uchar*>(picture->data()),
+                                                static_cast<uint>(picture->size()))) {
+        fitPreview();
         PreviewFrame->setCurrentWidget(Image3_0);
     } else {
         PreviewFrame->setCurrentWidget(Image3_1);
     }
+}
+
+// The picture is scaled to the frame as it is laid out now, and again whenever the frame
+// changes size: before the wizard is first shown the frame has no size of its own yet.
+void Form3::fitPreview() {
+    if (previewPicture_.isNull())
+        return;
+    const QSize room = PreviewFrame->contentsRect().size();
+    if (room.isEmpty())
+        return;
+    Image3_0->setPixmap(
+        previewPicture_.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PreviewFrame && event->type() == QEvent::Resize)
+        fitPreview();
+    return QDialog::eventFilter(watched, event);
 }
 
 void Form3::goTo(int target) {
@@ -196,8 +213,8 @@ void Form3::createScript() {
     // A run whose script is not saved in the end takes its files back with it.
     WizardRun run(main_->programDirectory(), c.name, main_->ini());
     const WizardFiles files =
-        run.writeFiles({main_->programDirectory(), c.name, c.templatePath,
-                        settings.WinScriptAlias, settings.serverExtension, c.style});
+        run.writeFiles({main_->programDirectory(), c.name, c.templatePath, settings.WinScriptAlias,
+                        settings.serverExtension, c.style});
     if (!files.ok()) {
         main_->services().prompts.message(
             this,

@@ -4,6 +4,7 @@
 #include "vmcntrl/config/wizard_choices.h"
 
 #include <QDialog>
+#include <QPixmap>
 
 #include <vector>
 
@@ -71,11 +72,14 @@ private:
     bool nameAccepted();
     void createScript();
     WizardChoices choices() const;
+    void fitPreview();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     Form1* main_;
     WhatsThisMenu* whatsThis_;
     std::vector<FormTemplate> templates_;
     std::string selectedTemplate_;
+    QPixmap previewPicture_; // at its own size; Image3_0 shows it fitted to the frame
 };
 
 } // namespace vmcntrl

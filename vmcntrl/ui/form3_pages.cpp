@@ -64,9 +64,13 @@ QWidget* Form3::page(const QString& title, const QStringList& texts, QWidget* ex
         TitleLabel = named(heading, QStringLiteral("TitleLabel"));
     for (const QString& text : texts)
         layout->addWidget(wrapped(text));
+    // A part that can use more height (the form preview) takes the page's spare room.
+    const bool extraGrows =
+        extra && (extra->sizePolicy().verticalPolicy() & QSizePolicy::ExpandFlag) != 0;
     if (extra)
-        layout->addWidget(extra);
-    layout->addStretch(1);
+        layout->addWidget(extra, extraGrows ? 1 : 0);
+    if (!extraGrows)
+        layout->addStretch(1);
     return widget;
 }
 
@@ -83,6 +87,7 @@ void Form3::buildPages() {
              artwork(style(), "wizard-welcome", QStyle::SP_FileDialogNewFolder)));
 
     auto* formPage = new QWidget;
+    formPage->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     auto* formLayout = new QVBoxLayout(formPage);
     auto* comboLabel = new QLabel(tr("&Select a for&m from the drop down list"));
     Combo1 = named(new QComboBox, QStringLiteral("Combo1"));
@@ -96,6 +101,9 @@ void Form3::buildPages() {
     PreviewFrame->setMinimumSize(220, 140);
     Image3_0 = named(new QLabel, QStringLiteral("Image3_0"));
     Image3_0->setAlignment(Qt::AlignCenter);
+    // The fitted picture follows the frame's size and never sets it.
+    Image3_0->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    PreviewFrame->installEventFilter(this);
     Image3_1 = named(artwork(style(), "preview-placeholder", QStyle::SP_FileIcon),
                      QStringLiteral("Image3_1"));
     Image3_1->setAlignment(Qt::AlignCenter);

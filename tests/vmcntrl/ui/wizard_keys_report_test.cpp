@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,6 +27,7 @@ class WizardKeysReportTest : public QObject {
     Q_OBJECT
 private slots:
     void pagesAndButtonStates();
+    void firstPreviewIsFittedToItsFrame();
     void urlAndNameChecks();
     void createsDataScriptThroughTheEditor();
     void createsTextScriptWithCgiTagAndUrl();
@@ -100,6 +102,37 @@ void WizardKeysReportTest::pagesAndButtonStates() {
         QVERIFY(w.Text3->isEnabled() && w.Text5->isEnabled() && w.Text6->isEnabled());
         w.Check2->click();
         QVERIFY(!w.Text6->isEnabled());
+    });
+}
+
+// The preview of the template chosen when the wizard opens fills the frame without spilling
+// over it, just as after choosing it again.
+void WizardKeysReportTest::firstPreviewIsFittedToItsFrame() {
+    WizardFixture f;
+    QImage picture(400, 300, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QVERIFY(picture.save(f.path("template/0.im"), "PNG"));
+    Form1& form = f.open();
+    withWizard(form, [&](Form3& w) {
+        w.cmdNext->click();
+        QCOMPARE(w.PreviewFrame->currentWidget(), w.Image3_0);
+        const auto fits = [&w] {
+            const QSize room = w.PreviewFrame->contentsRect().size();
+            const QSize shown = w.Image3_0->pixmap().size();
+            return shown.width() <= room.width() && shown.height() <= room.height() &&
+                   (shown.width() >= room.width() - 1 || shown.height() >= room.height() - 1);
+        };
+        QTRY_VERIFY(fits());
+        const QPixmap first = w.Image3_0->pixmap();
+        for (int index : {1, 0}) {
+            w.Combo1->setCurrentIndex(index);
+            emit w.Combo1->activated(index);
+        }
+        QCOMPARE(w.Image3_0->pixmap().size(), first.size());
+        QVERIFY(w.PreviewFrame->geometry().bottom() < w.SSTab1->currentWidget()->height());
+        w.resize(w.width() + 120, w.height() + 90);
+        QTRY_VERIFY(w.Image3_0->pixmap().height() > first.height());
+        QVERIFY(fits());
     });
 }
 
