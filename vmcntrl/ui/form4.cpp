@@ -16,7 +16,9 @@
 
 namespace vmcntrl {
 
-Form4::Form4(Form1* main) : QWidget(main, Qt::Tool), main_(main) {
+// A window of its own, kept over the main window as its transient: Qt counts a Qt::Tool
+// window's shortcuts as the parent's too, so both windows' Alt+C would collide.
+Form4::Form4(Form1* main) : QWidget(main, Qt::Window), main_(main) {
     setObjectName("Form4");
     setWindowTitle(tr("Available Template Keys"));
     auto* layout = new QVBoxLayout(this);

@@ -3,12 +3,15 @@
 #include "editor_fixture.h"
 
 #include "vmcntrl/ui/form3.h"
+#include "vmcntrl/ui/form4.h"
 #include "vmcntrl/ui/small_dialogs.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 using platform::MessageAnswer;
 using vmcntrl::Form1;
@@ -18,6 +21,7 @@ class DesktopUseTest : public QObject {
 private slots:
     void cancelledNewButtonDoesNotStopTheNextCommand();
     void longScriptNameIsShortenedNotWidened();
+    void eachWindowsMnemonicsWorkWhileThatWindowIsActive();
 };
 
 void DesktopUseTest::cancelledNewButtonDoesNotStopTheNextCommand() {
@@ -73,6 +77,35 @@ void DesktopUseTest::longScriptNameIsShortenedNotWidened() {
     form.clearToNewScript();
     QCOMPARE(form.Label3->text(), QStringLiteral(" (Untitled)"));
     QCOMPARE(form.size(), before);
+}
+
+// The Template Keys window floats over the main window; its "&Close" (Alt+C) must not
+// take Alt+C from the main window's "&Copy Form Contents To:", nor the other way round.
+void DesktopUseTest::eachWindowsMnemonicsWorkWhileThatWindowIsActive() {
+    EditorFixture f;
+    Form1& form = f.open();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.SSTab1->setCurrentIndex(3); // "&Email Options"
+    QVERIFY(form.CheckBeepTo->isVisible());
+    form.mnuTemplateKeys->trigger();
+    vmcntrl::Form4* keys = form.templateKeysWindow();
+    QVERIFY(keys && keys->isVisible());
+
+    // QWindow counts a transient window active while its parent is, so wait on the
+    // application's own active window.
+    form.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &form);
+    const bool copyTo = form.CheckBeepTo->isChecked();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(form.CheckBeepTo->isChecked(), !copyTo); // a mnemonic clicks after a flash
+    QVERIFY(keys->isVisible());
+
+    keys->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), keys);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(!keys->isVisible());
+    QCOMPARE(form.CheckBeepTo->isChecked(), !copyTo);
 }
 
 QTEST_MAIN(DesktopUseTest)
