@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStorageInfo>
 #include <QStyle>
 #include <QTreeView>
@@ -107,6 +108,16 @@ FormDiscDirBox::FormDiscDirBox(Form1* main) : QDialog(main), main_(main) {
     layout->addWidget(Dir1, 1);
     layout->addLayout(okCancelRow(Command1, Command2));
 
+    for (QObject* touched : {static_cast<QObject*>(Dir1), static_cast<QObject*>(Dir1->viewport()),
+                             static_cast<QObject*>(Dir1->verticalScrollBar())})
+        touched->installEventFilter(this);
+    connect(model_, &QFileSystemModel::rowsInserted, this, &FormDiscDirBox::keepSelectionInView,
+            Qt::QueuedConnection);
+    connect(model_, &QFileSystemModel::layoutChanged, this, &FormDiscDirBox::keepSelectionInView,
+            Qt::QueuedConnection);
+    connect(model_, &QFileSystemModel::directoryLoaded, this, &FormDiscDirBox::keepSelectionInView,
+            Qt::QueuedConnection);
+
     const QString current = QDir::currentPath();
     Drive1->setCurrentIndex(std::max(0, Drive1->findText(QStorageInfo(current).rootPath())));
     showDirectory(current);
@@ -127,7 +138,31 @@ QString FormDiscDirBox::shownDirectory() const {
 void FormDiscDirBox::showDirectory(const QString& path) {
     const QModelIndex index = model_->index(path);
     Dir1->setCurrentIndex(index);
-    Dir1->scrollTo(index);
+    Dir1->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    followSelection_ = true;
+}
+
+void FormDiscDirBox::keepSelectionInView() {
+    if (followSelection_ && Dir1->currentIndex().isValid())
+        Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+void FormDiscDirBox::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    keepSelectionInView(); // the list has its real height only now
+}
+
+bool FormDiscDirBox::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+        followSelection_ = false;
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // A drive that cannot be read keeps the list where it was, so the dialog stays usable.

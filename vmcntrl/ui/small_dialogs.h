@@ -39,10 +39,18 @@ public:
     QString shownDirectory() const;
     void showDirectory(const QString& path);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void driveChanged(int index);
+    void keepSelectionInView();
     Form1* main_;
     QFileSystemModel* model_;
+    // Folders arrive from the model's thread after the dialog opens and push the selection
+    // down; the list follows it until the user takes the list in hand.
+    bool followSelection_ = true;
 };
 
 // About Vellum; also the start-up screen. A click on its background closes it.
