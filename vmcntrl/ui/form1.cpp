@@ -96,8 +96,8 @@ QString Form1::helpFile() const {
 void Form1::startUp() {
     const StartupConfig start = readStartupConfig(ini_, settings_);
     const double dpi = platform::logicalDpiOf(this);
-    placeFrameAt(QPoint(platform::twipsToPixels(start.left, dpi),
-                        platform::twipsToPixels(start.top, dpi)));
+    placeFrameAt(
+        QPoint(platform::twipsToPixels(start.left, dpi), platform::twipsToPixels(start.top, dpi)));
     if (start.warnAboutMail)
         services_.prompts.message(this,
                                   QString::fromLatin1(kMailWarning.data(), kMailWarning.size()));
@@ -233,10 +233,12 @@ void Form1::save() {
     held_ = record;
 
     ComboVell->clear();
+    ProgressBar1->show();
     for (int step = 0; step <= 100; ++step)
         ProgressBar1->setValue(step);
     services_.pause.wait(150, platform::Pause::Events::Process);
     ProgressBar1->setValue(0);
+    ProgressBar1->hide();
     refreshScriptList();
     ComboVell->setEditText(name);
     saveFailed_ = false;

@@ -80,6 +80,12 @@ void Form1::buildControls() {
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
+    // An empty bar at rest reads as a text box; it shows only while a save fills it, and
+    // keeps its room when hidden so that Save and Exit never move.
+    QSizePolicy keepRoom = ProgressBar1->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    ProgressBar1->setSizePolicy(keepRoom);
+    ProgressBar1->hide();
     CommandSave = button("CommandSave", tr("Save"));
     CommandClose = button("CommandClose", tr("Exit"));
     bottom->addWidget(ProgressBar1, 1);

@@ -6,12 +6,21 @@
 #include "vmcntrl/ui/form4.h"
 #include "vmcntrl/ui/small_dialogs.h"
 
+#include <filesystem>
+#include <string>
+
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
 #include <QTabWidget>
+#include <QTreeView>
 
 using platform::MessageAnswer;
 using vmcntrl::Form1;
@@ -22,6 +31,8 @@ private slots:
     void cancelledNewButtonDoesNotStopTheNextCommand();
     void longScriptNameIsShortenedNotWidened();
     void eachWindowsMnemonicsWorkWhileThatWindowIsActive();
+    void progressBarShowsOnlyWhileSaving();
+    void directoryChooserShowsTheCurrentFolder();
 };
 
 void DesktopUseTest::cancelledNewButtonDoesNotStopTheNextCommand() {
@@ -106,6 +117,70 @@ void DesktopUseTest::eachWindowsMnemonicsWorkWhileThatWindowIsActive() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
     QTRY_VERIFY(!keys->isVisible());
     QCOMPARE(form.CheckBeepTo->isChecked(), !copyTo);
+}
+
+// At rest an empty progress bar reads as a text box; it shows while a save fills it, and
+// keeps its room meanwhile so that Save and Exit stay put.
+void DesktopUseTest::progressBarShowsOnlyWhileSaving() {
+    EditorFixture f;
+    f.writeIni("[NumTags]\r\nA=A\r\n[A]\r\nOutputStyle=Discard\r\nConfirm=no\r\nSendURL=u\r\n");
+    Form1& form = f.open();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    f.pick("A");
+    QVERIFY(!form.ProgressBar1->isVisible());
+    const QRect save = form.CommandSave->geometry();
+    bool shownFull = false;
+    f.pause.onWait = [&](int) {
+        shownFull = form.ProgressBar1->isVisible() && form.ProgressBar1->value() == 100;
+        QCOMPARE(form.CommandSave->geometry(), save);
+    };
+    form.CommandSave->click();
+    QVERIFY(!form.saveFailed());
+    QVERIFY(shownFull);
+    QVERIFY(!form.ProgressBar1->isVisible());
+    QCOMPARE(form.CommandSave->geometry(), save);
+}
+
+// The chooser opens on the working folder, selected and scrolled into view, even with
+// more folders above it than the list can show.
+void DesktopUseTest::directoryChooserShowsTheCurrentFolder() {
+    EditorFixture f;
+    for (int i = 0; i < 80; ++i)
+        std::filesystem::create_directories(f.dir.file("many/d" + std::to_string(100 + i)));
+    const QString deep = f.path("many/d175");
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(deep));
+    Form1& form = f.open();
+    form.show();
+    form.OptionAppendDiscrete->click();
+    bool seen = false;
+    whenDialogOpens<vmcntrl::FormDiscDirBox>([&](vmcntrl::FormDiscDirBox& chooser) {
+        const auto closeEvenOnFailure = qScopeGuard([&chooser] { chooser.reject(); });
+        QCOMPARE(chooser.shownDirectory(), deep);
+        // The folders above come in from the model's own thread; wait till every folder on
+        // the way lists as many subfolders as the disk holds, then the selection must show.
+        auto* model = static_cast<QFileSystemModel*>(chooser.Dir1->model());
+        const auto loaded = [&] {
+            for (QModelIndex at = chooser.Dir1->currentIndex().parent(); at.isValid();
+                 at = at.parent())
+                if (model->rowCount(at) != QDir(model->filePath(at))
+                                               .entryList(QDir::AllDirs | QDir::NoDotAndDotDot)
+                                               .size())
+                    return false;
+            return true;
+        };
+        QTRY_VERIFY(loaded());
+        const auto inView = [&chooser] {
+            const QRect item = chooser.Dir1->visualRect(chooser.Dir1->currentIndex());
+            return !item.isEmpty() && chooser.Dir1->viewport()->rect().contains(item);
+        };
+        QTRY_VERIFY(inView());
+        seen = true;
+    });
+    form.CommandBrowseDiscreteDir->click();
+    QDir::setCurrent(before);
+    QVERIFY(seen);
 }
 
 QTEST_MAIN(DesktopUseTest)
