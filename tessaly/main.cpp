@@ -1,6 +1,7 @@
 #include "tessaly/batch/batch_commands.h"
 #include "tessaly/ui/start_up.h"
 
+#include "platform/qt/button_keys.h"
 #include "platform/qt/dde_client.h"
 #include "platform/qt/help_viewer.h"
 #include "platform/qt/pause.h"
@@ -19,6 +20,7 @@ namespace {
 int runWindow(int argc, char* argv[], const tessaly::CommandLine& line) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
+    const platform::ButtonKeys buttonKeys;
     platform::QtPrompts prompts(QStringLiteral("Tessaly"));
     platform::QtProgramStarter starter;
     platform::NoDdeClient dde;

@@ -1,3 +1,4 @@
+#include "platform/qt/button_keys.h"
 #include "platform/qt/help_file.h"
 #include "platform/qt/prompts.h"
 #include "platform/qt/single_instance.h"
@@ -8,12 +9,18 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFileDialog>
-#include <QListView>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <memory>
+#include <optional>
 
 using namespace platform;
 
@@ -28,6 +35,66 @@ static_assert(!std::is_abstract_v<FakeDdeClient>);
 class QtServicesTest : public QObject {
     Q_OBJECT
 private slots:
+    void enterPressesTheFocusedButtonInAnyWindow() {
+        const ButtonKeys keys;
+        for (const bool dialog : {false, true}) {
+            std::unique_ptr<QWidget> window(dialog ? new QDialog : new QWidget);
+            auto* layout = new QHBoxLayout(window.get());
+            auto* other = new QPushButton(QStringLiteral("Other"));
+            auto* focused = new QPushButton(QStringLiteral("Focused"));
+            layout->addWidget(other);
+            layout->addWidget(focused);
+            other->setDefault(dialog); // a dialog's default must not take the focused one's Enter
+            int otherClicks = 0, focusedClicks = 0;
+            connect(other, &QPushButton::clicked, [&] { ++otherClicks; });
+            connect(focused, &QPushButton::clicked, [&] { ++focusedClicks; });
+            window->show();
+            QApplication::setActiveWindow(window.get());
+            focused->setFocus();
+            QTRY_VERIFY(focused->hasFocus());
+
+            QTest::keyClick(focused, Qt::Key_Return);
+            QTest::keyClick(focused, Qt::Key_Enter, Qt::KeypadModifier);
+            QCOMPARE(focusedClicks, 2);
+            QTest::keyPress(focused, Qt::Key_Return);
+            QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(focused, &held);
+            QTest::keyRelease(focused, Qt::Key_Return);
+            QCOMPARE(focusedClicks, 3); // a held key presses once
+            focused->setEnabled(false);
+            other->setFocus();
+            QTest::keyClick(other, Qt::Key_Return);
+            QCOMPARE(otherClicks, 1);
+            QCOMPARE(focusedClicks, 3);
+        }
+    }
+
+    void windowsShowTheFocusFrameFromTheStart() {
+        const auto focusedLook = [](bool withKeys) {
+            std::optional<ButtonKeys> keys;
+            if (withKeys)
+                keys.emplace();
+            QWidget window;
+            auto* layout = new QHBoxLayout(&window);
+            auto* first = new QPushButton(QStringLiteral("First"));
+            auto* second = new QPushButton(QStringLiteral("First"));
+            layout->addWidget(first);
+            layout->addWidget(second);
+            window.show();
+            QApplication::setActiveWindow(&window);
+            first->setFocus();
+            QCoreApplication::processEvents();
+            if (!first->hasFocus())
+                return QStringLiteral("no focus");
+            // The same text, one focused: do they look different?
+            return QString::fromLatin1(
+                first->grab().toImage() == second->grab().toImage() ? "alike" : "framed");
+        };
+        // The style hides the frame until keys move the focus; our windows show it at once.
+        QCOMPARE(focusedLook(false), QStringLiteral("alike"));
+        QCOMPARE(focusedLook(true), QStringLiteral("framed"));
+    }
+
     void helpFileFindsNumberedTopicsAndIgnoresTheRest() {
         const auto file = HelpFile::parse(QStringLiteral(
             "<html>ignored<topic id=\"0\" title=\"Contents\"><a href=\"#22\">OK</a></topic>\n"
@@ -95,8 +162,8 @@ private slots:
                 QVERIFY(list);
                 // The folder is read in the background.
                 const bool listed = typed.isEmpty() && QTest::qWaitFor([list] {
-                    return list->model()->rowCount(list->rootIndex()) > 0;
-                });
+                                        return list->model()->rowCount(list->rootIndex()) > 0;
+                                    });
                 shown.clear();
                 for (int row = 0; listed && row < list->model()->rowCount(list->rootIndex()); ++row)
                     shown << list->model()->index(row, 0, list->rootIndex()).data().toString();
@@ -133,8 +200,8 @@ private slots:
         QCOMPARE(created.path, dir.filePath(QStringLiteral("contact.html")));
         FileDialogResult existing = runWith(editorTypes, 3, false, QStringLiteral("firefox"));
         QCOMPARE(existing.path, dir.filePath(QStringLiteral("firefox")));
-        FileDialogResult saved = runWith(QStringLiteral("Tessaly files (*.tsy)|*.tsy"), 1, true,
-                                         QStringLiteral("demo"));
+        FileDialogResult saved =
+            runWith(QStringLiteral("Tessaly files (*.tsy)|*.tsy"), 1, true, QStringLiteral("demo"));
         QCOMPARE(saved.path, dir.filePath(QStringLiteral("demo.tsy")));
         saved = runWith(QStringLiteral("Tessaly files (*.tsy)|*.tsy"), 1, true,
                         QStringLiteral("demo.txt"));

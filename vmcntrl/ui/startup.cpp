@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "small_dialogs.h"
 
+#include "platform/qt/button_keys.h"
 #include "platform/qt/single_instance.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ Form1* startMainWindow(const std::string& programDirectory, Services& services) 
 int runWindowed(int argc, char** argv, const std::string& programDirectory) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vmcntrl"));
+    const platform::ButtonKeys buttonKeys;
     platform::QtPrompts prompts(QString::fromLatin1(kProductCaption));
     platform::SingleInstance instance(QStringLiteral("vmcntrl"));
     if (refuseSecondCopy(instance, prompts))

@@ -5,6 +5,8 @@
 #include "tessaly/ui/folder_picture.h"
 #include "tessaly/ui/import_dialog.h"
 
+#include "platform/qt/button_keys.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -142,6 +144,13 @@ private slots:
         QTRY_VERIFY(d->Text2->hasFocus());
         QTest::keyClick(d->Text2, Qt::Key_Return);
         QTRY_VERIFY(d->Command1->hasFocus());
+
+        // Enter on the focused Add button adds the link, as the program's windows all do.
+        const platform::ButtonKeys buttonKeys;
+        d->Text1->setText(QStringLiteral("http://example.com/"));
+        d->Text2->setText(QStringLiteral("Example"));
+        QTest::keyClick(d->Command1, Qt::Key_Return);
+        QCOMPARE(WindowFixture::rows(w.List1), QStringList{"Example"});
 
         d->Combo1->setFocus();
         d->Combo1->setEditText(QStringLiteral("_blank"));

@@ -6,6 +6,8 @@
 #include "vmcntrl/ui/form4.h"
 #include "vmcntrl/ui/small_dialogs.h"
 
+#include "platform/qt/button_keys.h"
+
 #include <filesystem>
 #include <string>
 
@@ -120,7 +122,7 @@ void DesktopUseTest::eachWindowsMnemonicsWorkWhileThatWindowIsActive() {
 }
 
 // At rest an empty progress bar reads as a text box; it shows while a save fills it, and
-// keeps its room meanwhile so that Save and Exit stay put.
+// keeps its room meanwhile so that Save and Exit stay put. The save is started with Enter.
 void DesktopUseTest::progressBarShowsOnlyWhileSaving() {
     EditorFixture f;
     f.writeIni("[NumTags]\r\nA=A\r\n[A]\r\nOutputStyle=Discard\r\nConfirm=no\r\nSendURL=u\r\n");
@@ -135,7 +137,11 @@ void DesktopUseTest::progressBarShowsOnlyWhileSaving() {
         shownFull = form.ProgressBar1->isVisible() && form.ProgressBar1->value() == 100;
         QCOMPARE(form.CommandSave->geometry(), save);
     };
-    form.CommandSave->click();
+    // Enter on the focused Save button saves, as the program's windows all do.
+    const platform::ButtonKeys buttonKeys;
+    form.CommandSave->setFocus();
+    QTest::keyClick(form.CommandSave, Qt::Key_Return);
+    QCOMPARE(f.pause.waits, std::vector<int>{150});
     QVERIFY(!form.saveFailed());
     QVERIFY(shownFull);
     QVERIFY(!form.ProgressBar1->isVisible());
