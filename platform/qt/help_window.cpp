@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QUrl>
@@ -37,6 +38,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(splitter);
 
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
     connect(searchBox_, &QLineEdit::textChanged, this, &HelpWindow::search);
     connect(topicList_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (item)
@@ -55,13 +58,14 @@ void HelpWindow::openFile(const QString& path) {
         return;
     path_ = path;
     file_ = HelpFile::load(path);
-    if (const auto contents = file_.topic(0))
-        setWindowTitle(contents->title.isEmpty() ? QFileInfo(path).completeBaseName()
-                                                 : contents->title);
+    current_ = -1;
+    const auto contents = file_.topic(0);
+    setWindowTitle(contents && !contents->title.isEmpty() ? contents->title : helpName());
     listTopics(file_.topics());
     browser_->setSearchPaths({QFileInfo(path).absolutePath()});
     if (file_.topics().isEmpty())
-        browser_->setHtml(tr("<p>The help file %1 could not be read.</p>").arg(path.toHtmlEscaped()));
+        browser_->setHtml(
+            tr("<p>The help file %1 could not be read.</p>").arg(path.toHtmlEscaped()));
 }
 
 bool HelpWindow::showTopic(int id) {
@@ -69,13 +73,30 @@ bool HelpWindow::showTopic(int id) {
     if (!topic)
         return false;
     current_ = id;
-    browser_->setHtml(QStringLiteral("<h2>%1</h2>").arg(topic->title.toHtmlEscaped()) + topic->html);
+    const QString title = topic->title.isEmpty() ? helpName() : topic->title;
+    setWindowTitle(id == 0 || title == helpName() ? title
+                                                  : title + QStringLiteral(" - ") + helpName());
+    browser_->setHtml(QStringLiteral("<h2>%1</h2>").arg(topic->title.toHtmlEscaped()) +
+                      topic->html);
     for (int row = 0; row < topicList_->count(); ++row)
         if (topicList_->item(row)->data(Qt::UserRole).toInt() == id) {
             const QSignalBlocker block(topicList_);
             topicList_->setCurrentRow(row);
         }
     return true;
+}
+
+// "Tessaly Help" from a contents page titled "Tessaly Help Contents"; the file's name when
+// it has no contents page.
+QString HelpWindow::helpName() const {
+    const auto contents = file_.topic(0);
+    if (!contents || contents->title.isEmpty())
+        return QFileInfo(path_).completeBaseName();
+    QString name = contents->title;
+    const QString suffix = QStringLiteral(" Contents");
+    if (name.endsWith(suffix, Qt::CaseInsensitive) && name.size() > suffix.size())
+        name.chop(suffix.size());
+    return name;
 }
 
 void HelpWindow::search(const QString& query) {

@@ -10,7 +10,8 @@ class QTextBrowser;
 
 namespace platform {
 
-// The help viewer's window: topic list and search on the left, the topic on the right.
+// The help viewer's window: topic list and search on the left, the topic on the right. The
+// caption names the topic shown ("Saving - Tessaly Help"); Escape closes the window.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
@@ -23,6 +24,7 @@ public:
 
 private:
     void listTopics(const QList<HelpTopic>& topics);
+    QString helpName() const;
 
     QString path_;
     HelpFile file_;

@@ -4,6 +4,8 @@
 
 #include "platform/qt/help_window.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTextBrowser>
 #include <QtTest>
@@ -28,14 +30,20 @@ private slots:
     void tessalyTopicsOpenAndLinksLead() {
         platform::HelpWindow window;
         window.openFile(QStringLiteral(TESSALY_HOME "/Tessaly.hlp"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Tessaly Help Contents"));
         QVERIFY(window.showTopic(7));
         QCOMPARE(titleShown(window), QStringLiteral("Getting the applet code (Compile)"));
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("Getting the applet code (Compile) - Tessaly Help"));
         auto *browser = window.findChild<QTextBrowser *>(QStringLiteral("helpText"));
         QVERIFY(browser->toPlainText().contains(QStringLiteral("MultiList.class")));
 
         emit browser->anchorClicked(QUrl(QStringLiteral("#8")));
         QCOMPARE(window.currentTopic(), 8);
         QCOMPARE(titleShown(window), QStringLiteral("Previewing in your browser"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Previewing in your browser - Tessaly Help"));
+        QVERIFY(window.showTopic(0));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Tessaly Help Contents"));
 
         QVERIFY(searchHits(window, QStringLiteral("bookmark file")).contains(6));
         QVERIFY(searchHits(window, QStringLiteral("Pelfin")).contains(11));
@@ -49,10 +57,23 @@ private slots:
         QVERIFY(window.findChild<QTextBrowser *>(QStringLiteral("helpText"))->toPlainText().contains(QStringLiteral("Next >>")));
         QVERIFY(window.showTopic(11));
         QCOMPARE(titleShown(window), QStringLiteral("The Script Wizard"));
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("The Script Wizard - Vellum Control Panel Help"));
         const auto hits = searchHits(window, QStringLiteral("template keys"));
         QVERIFY(!hits.isEmpty());
         QCOMPARE(hits.first(), 12);
         QVERIFY(searchHits(window, QStringLiteral("vmDiscretePage")).contains(18));
+    }
+
+    void escapeClosesTheViewer() {
+        platform::HelpWindow window;
+        window.openFile(QStringLiteral(TESSALY_HOME "/Tessaly.hlp"));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.findChild<QLineEdit *>(QStringLiteral("helpSearch"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
     }
 };
 
