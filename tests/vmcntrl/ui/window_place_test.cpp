@@ -5,12 +5,15 @@
 
 #include "vmcntrl/ui/startup.h"
 
+#include <QScreen>
+
 using vmcntrl::Form1;
 
 class WindowPlaceTest : public QObject {
     Q_OBJECT
 private slots:
     void exitAndStartKeepTheFramePosition();
+    void aFirstStartShowsTheTitleBar();
 };
 
 namespace {
@@ -57,6 +60,25 @@ void WindowPlaceTest::exitAndStartKeepTheFramePosition() {
     QTRY_COMPARE(second->frameGeometry().topLeft(), QPoint(100, 150));
     second->close();
     QCOMPARE(positionLines(f.iniText()), std::string("Left=1500 Top=2250 "));
+}
+
+// Without a vellum.ini the window has no stored place; wherever it goes, its title bar and
+// close box are on the screen.
+void WindowPlaceTest::aFirstStartShowsTheTitleBar() {
+    EditorFixture f;
+    Form1* form = vmcntrl::startMainWindow(f.dir.path(), f.services);
+    if (!waitForFrame(*form))
+        QSKIP("the window system did not report the window's frame");
+    const QRect screen = form->screen()->availableGeometry();
+    QVERIFY(form->geometry().top() > form->frameGeometry().top()); // it has a title bar
+    QVERIFY2(screen.contains(form->frameGeometry().topLeft()) &&
+                 screen.contains(form->frameGeometry().topRight()),
+             qPrintable(QStringLiteral("frame %1,%2 %3x%4")
+                            .arg(form->frameGeometry().x())
+                            .arg(form->frameGeometry().y())
+                            .arg(form->frameGeometry().width())
+                            .arg(form->frameGeometry().height())));
+    form->close();
 }
 
 QTEST_MAIN(WindowPlaceTest)
