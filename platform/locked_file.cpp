@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,24 +33,6 @@ bool lockExclusive(int fd) {
     return true;
 }
 
-std::optional<std::string> readAll(int fd) {
-    std::string bytes;
-    char buffer[65536];
-    off_t offset = 0;
-    for (;;) {
-        const ssize_t n = ::pread(fd, buffer, sizeof buffer, offset);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return std::nullopt;
-        }
-        if (n == 0)
-            return bytes;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-        offset += n;
-    }
-}
-
 std::string failureText(const std::string& what, const std::string& file) {
     return what + " " + file + ": " + std::strerror(errno);
 }
@@ -61,14 +42,26 @@ std::string failureText(const std::string& what, const std::string& file) {
 WriteResult editFileLocked(std::string_view path, const FileEdit& edit) {
     if (path.empty())
         return WriteResult::failure("No file name was given.");
-    const std::string file(path);
-    // A writer replaces the file by renaming a new one over it, so the lock is only good when
-    // it is still on the file the path names once it is held; otherwise start again.
+    // A symbolic link stays a link: the file it names is read, locked and replaced (and
+    // created, when the link dangles).
+    std::string reason;
+    const auto target = writeTarget(path, reason);
+    if (!target)
+        return WriteResult::failure("Cannot write " + std::string(path) + ": " + reason);
+    const std::string file = *target;
+    const auto failure = [&](const std::string& why) {
+        return WriteResult::failure("Cannot write " + std::string(path) + ": " + why);
+    };
+    // Every writer replaces the file by renaming a new one over it, so after taking the lock
+    // make sure it is still on the file that the path names; otherwise start again. A round
+    // only repeats when another writer replaced or created the file meanwhile, so a busy
+    // writer can take many rounds, while a file that nobody else writes takes one.
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        // O_NONBLOCK: a pipe in the file's place must be refused, not waited on.
+        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
         if (fd < 0) {
             if (errno != ENOENT)
-                return WriteResult::failure(failureText("Cannot read", file));
+                return failure(std::strerror(errno));
             std::string bytes;
             if (!edit(bytes, false))
                 return {};
@@ -80,21 +73,27 @@ WriteResult editFileLocked(std::string_view path, const FileEdit& edit) {
             return {};
         }
         Descriptor held(fd);
+        struct stat locked {};
+        if (::fstat(held.get(), &locked) != 0)
+            return failure(std::strerror(errno));
+        if (!S_ISREG(locked.st_mode))
+            return failure(nonFileReason(file));
+        if (std::string blocker = replaceBlocker(file); !blocker.empty())
+            return failure(blocker);
         if (!lockExclusive(held.get()))
             return WriteResult::failure(failureText("Cannot lock", file));
-        struct stat locked {
-        }, named{};
+        struct stat named {};
         if (::fstat(held.get(), &locked) != 0 || ::stat(file.c_str(), &named) != 0 ||
             locked.st_dev != named.st_dev || locked.st_ino != named.st_ino)
             continue;
-        auto bytes = readAll(held.get());
+        ReadResult bytes = readDescriptor(held.get(), file);
         if (!bytes)
-            return WriteResult::failure(failureText("Cannot read", file));
-        if (!edit(*bytes, true))
+            return WriteResult::failure(bytes.error);
+        if (!edit(bytes.bytes, true))
             return {};
-        return writeFileAtomically(file, *bytes);
+        return writeFileAtomically(file, bytes.bytes);
     }
-    return WriteResult::failure("Cannot write " + file + ": it keeps changing.");
+    return failure("another program keeps replacing it.");
 }
 
 WriteResult appendLocked(std::string_view path, std::string_view bytes) {

@@ -13,7 +13,9 @@ namespace platform {
 // other's changes. The edit gets the current bytes (empty and existed=false for a missing
 // file) and changes them in place; it returns false to leave the file as it is. The result
 // replaces the file atomically (temporary file, then rename), so a crash leaves the old or
-// the new file, never half of one.
+// the new file, never half of one. Only a regular file is edited (a pipe or a device in its
+// place is refused without waiting on it), and a symbolic link stays a link to the file
+// that is edited. Every rewrite of a shared file in the tree goes through here.
 using FileEdit = std::function<bool(std::string& bytes, bool existed)>;
 WriteResult editFileLocked(std::string_view path, const FileEdit& edit);
 

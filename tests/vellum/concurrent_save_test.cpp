@@ -11,6 +11,7 @@
 #include <functional>
 #include <set>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -157,6 +158,32 @@ TEST(LockedFile, AnEditThatDeclinesLeavesTheFileAndCreatesNone) {
         b = "x";
         return true;
     }));
+}
+
+// An archive named in vellum.ini may be a link to the real file, or something that is no
+// file at all: the link is kept, and a pipe is refused at once instead of hanging the request.
+TEST(LockedFile, ALinkIsFollowedAndAPipeIsRefusedWithoutWaiting) {
+    VellumHome home;
+    home.write("real.csv", "a\r\n");
+    ASSERT_EQ(::symlink(home.file("real.csv").c_str(), home.file("link.csv").c_str()), 0);
+    EXPECT_TRUE(platform::editFileLocked(home.file("link.csv"), [](std::string& bytes, bool) {
+        bytes += "b\r\n";
+        return true;
+    }));
+    EXPECT_EQ(home.read("real.csv"), "a\r\nb\r\n");
+    struct stat link {};
+    ASSERT_EQ(::lstat(home.file("link.csv").c_str(), &link), 0);
+    EXPECT_TRUE(S_ISLNK(link.st_mode));
+
+    ASSERT_EQ(::mkfifo(home.file("pipe.csv").c_str(), 0600), 0);
+    bool edited = false;
+    const auto written = platform::editFileLocked(home.file("pipe.csv"), [&](std::string&, bool) {
+        edited = true;
+        return true;
+    });
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(edited);
+    EXPECT_NE(written.error.find("pipe"), std::string::npos) << written.error;
 }
 
 TEST(LockedFile, ParallelAppendsKeepEveryLineWhole) {
