@@ -38,4 +38,4 @@ rc=$?
 [ -n "$wm" ] && kill $wm 2>/dev/null
 exit $rc
 '
-exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" sh -c "$inner" "$want_wm" "$@"
+exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" sh -c "$inner" "$want_wm" "$@"

@@ -1,6 +1,6 @@
 // Where the main window sits on a real screen with a window manager: Left and Top are the
 // outer corner of the window, title bar included, both when Exit stores them and when the
-// next start places the window. Run through tests/support/with_window_manager.sh.
+// next start places the window. Run through tests/support/xvfb_session.sh --wm.
 #include "editor_fixture.h"
 
 #include "vmcntrl/ui/startup.h"
