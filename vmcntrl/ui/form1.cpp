@@ -9,6 +9,7 @@
 
 #include "platform/file_ops.h"
 #include "platform/paths.h"
+#include "platform/qt/frame_extents.h"
 #include "platform/qt/twips.h"
 
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimerEvent>
 #include <QWindow>
 
 namespace vmcntrl {
@@ -108,25 +110,68 @@ void Form1::startUp() {
 // The stored corner is the window's outer one, title bar included, as Exit stores it. A
 // move before the first show places the client area there on X11, whose window manager
 // adds the frame only after mapping; so once the frame is known, the window is moved again
-// by its frame.
+// by its frame. On X11 the frame is asked of the X server, since Qt's own answer may keep
+// the empty frame it saw first; the window is checked on its events and, for a few seconds
+// after the show, on a timer, because the window manager frames it without telling it.
 void Form1::placeFrameAt(const QPoint& corner) {
     move(corner);
     frameCorner_ = corner;
+    frameChecks_ = 0;
 }
 
-bool Form1::event(QEvent* event) {
-    // The first paint comes after the window manager has framed and mapped the window; the
-    // frame is not asked for earlier, when the window system could only answer "none".
-    if (!frameCorner_ || event->type() != QEvent::Paint)
-        return QMainWindow::event(event);
-    const bool handled = QMainWindow::event(event);
+void Form1::settleFrame() {
+    if (!frameCorner_ || !isVisible())
+        return;
+    const QPoint corner = *frameCorner_;
+    if (platform::windowSystemReportsFrameExtents()) {
+        const auto extents = platform::frameExtents(this);
+        QWindow* window = windowHandle();
+        if (!extents || extents->top() <= 0 || !window)
+            return; // not framed yet
+        frameCorner_.reset();
+        const QPoint client = corner + QPoint(extents->left(), extents->top());
+        if (window->position() != client)
+            window->setPosition(client);
+        return;
+    }
     const QRect frame = frameGeometry();
-    if (isVisible() && frame.contains(geometry()) && frame.size() != size()) {
-        const QPoint corner = *frameCorner_;
+    if (frame.contains(geometry()) && frame.size() != size()) {
         frameCorner_.reset();
         if (pos() != corner)
             move(corner);
     }
+}
+
+// The frame's corner as the window system has it (see settleFrame).
+QPoint Form1::outerCorner() const {
+    if (platform::windowSystemReportsFrameExtents())
+        if (const auto extents = platform::frameExtents(this); extents && windowHandle())
+            return windowHandle()->position() - QPoint(extents->left(), extents->top());
+    return pos();
+}
+
+bool Form1::event(QEvent* event) {
+    if (!frameCorner_)
+        return QMainWindow::event(event);
+    if (event->type() == QEvent::Timer &&
+        static_cast<QTimerEvent*>(event)->timerId() == frameTimer_.timerId()) {
+        if (++frameChecks_ > 60)
+            frameCorner_.reset(); // nothing framed it: it stays where it is
+        settleFrame();
+        if (!frameCorner_)
+            frameTimer_.stop();
+        return true;
+    }
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Show)
+        frameTimer_.start(50, this);
+    // The first paint comes after the window manager has mapped the window; the frame is
+    // not asked for earlier, when the window system could only answer "none".
+    if (event->type() == QEvent::Paint || event->type() == QEvent::Move ||
+        event->type() == QEvent::WindowActivate)
+        settleFrame();
+    if (!frameCorner_)
+        frameTimer_.stop();
     return handled;
 }
 
@@ -310,8 +355,10 @@ void Form1::closeEvent(QCloseEvent* event) {
     }
     if (windowState() == Qt::WindowNoState) {
         const double dpi = platform::logicalDpiOf(this);
-        const platform::WriteResult written = saveWindowPosition(
-            ini_, platform::pixelsToTwips(x(), dpi), platform::pixelsToTwips(y(), dpi));
+        const QPoint corner = outerCorner();
+        const platform::WriteResult written =
+            saveWindowPosition(ini_, platform::pixelsToTwips(corner.x(), dpi),
+                               platform::pixelsToTwips(corner.y(), dpi));
         if (!written)
             reportWriteFailure(written);
     }

@@ -6,6 +6,7 @@
 #include "vmcntrl/config/settings_store.h"
 #include "vmcntrl/config/vellum_ini.h"
 
+#include <QBasicTimer>
 #include <QMainWindow>
 
 #include <optional>
@@ -197,6 +198,8 @@ private:
     void showState(const EditorState& state);
     void setCaptionFor(const QString& name);
     void placeFrameAt(const QPoint& corner);
+    void settleFrame();
+    QPoint outerCorner() const;
     // form1_pickers.cpp
     void connectPickers();
     struct Picker;
@@ -229,6 +232,8 @@ private:
     bool cancelled_ = false;
     bool exiting_ = false;
     std::optional<QPoint> frameCorner_; // where the first show puts the frame
+    QBasicTimer frameTimer_;
+    int frameChecks_ = 0;
     WhatsThisMenu* whatsThis_ = nullptr;
 };
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QMargins>
+
+#include <optional>
+
+class QWidget;
+
+namespace platform {
+
+// The frame the window manager has put around a top-level window (title bar and borders),
+// asked of the X server itself: Qt's own answer can lag behind the window manager, or keep
+// the empty frame it saw before the window was framed. Nullopt while the window has no
+// frame yet, and on window systems other than X11.
+std::optional<QMargins> frameExtents(const QWidget* window);
+// Whether frameExtents can answer here at all (X11).
+bool windowSystemReportsFrameExtents();
+
+} // namespace platform
