@@ -21,9 +21,9 @@ WriteResult editProfile(std::string_view path, const std::function<void(ProfileT
         return WriteResult::failure("No file name was given.");
     // The kept copies of the path and of the file a link names are both out of date now.
     std::string reason;
-    const auto target = writeTarget(path, reason);
+    const std::string target = writeTarget(path, reason).value_or(std::string(path));
     const CachedProfileDrop dropKeptCopy(path);
-    const CachedProfileDrop dropTargetCopy(target ? *target : std::string(path));
+    const CachedProfileDrop dropTargetCopy(target); // holds a view: target outlives it
     std::optional<std::string> refusal;
     const WriteResult written = editFileLocked(path, [&](std::string& bytes, bool) {
         ProfileText text(bytes);
