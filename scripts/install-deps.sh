@@ -10,7 +10,7 @@ packages=(
     clang libclang-rt-14-dev
     lighttpd python3-aiosmtpd libcurl4-openssl-dev curl
     chromium chromium-driver python3-selenium
-    xvfb xauth openbox x11-utils
+    xvfb xauth openbox x11-utils libxcb1-dev
 )
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
