@@ -1,5 +1,7 @@
 #include "window_placement.h"
 
+#include "platform/qt/frame_extents.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -10,55 +12,12 @@
 #include <QWidget>
 
 #include <QWindow>
-#include <cstdlib>
-#include <optional>
 
-#ifdef TESSALY_HAVE_XCB
-#include <QGuiApplication>
-#include <xcb/xcb.h>
-#endif
+#include <optional>
 
 namespace tessaly {
 
 namespace {
-
-#ifdef TESSALY_HAVE_XCB
-// The borders the window manager has announced for a window (_NET_FRAME_EXTENTS), read
-// straight from the X server: Qt's own idea of a frame that is still being made can be stale.
-std::optional<QMargins> announcedMargins(const QWidget* window) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window->windowHandle())
-        return std::nullopt;
-    xcb_connection_t* connection = x11->connection();
-    if (!connection || QGuiApplication::platformName() != QLatin1String("xcb"))
-        return std::nullopt;
-    static const char kName[] = "_NET_FRAME_EXTENTS";
-    auto* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 1, sizeof kName - 1, kName), nullptr);
-    if (!atom)
-        return std::nullopt;
-    const xcb_atom_t extents = atom->atom;
-    std::free(atom);
-    if (extents == XCB_ATOM_NONE)
-        return std::nullopt;
-    auto* reply = xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, 0, static_cast<xcb_window_t>(window->winId()), extents,
-                         XCB_ATOM_CARDINAL, 0, 4),
-        nullptr);
-    std::optional<QMargins> margins;
-    if (reply && reply->format == 32 && xcb_get_property_value_length(reply) == 16) {
-        const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(reply));
-        margins = QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3])); // left right top bottom
-    }
-    std::free(reply);
-    return margins;
-}
-#else
-std::optional<QMargins> announcedMargins(const QWidget*) {
-    return std::nullopt;
-}
-#endif
 
 // Places one window at its first showing, then again as the window system frames and moves
 // it, until its frame stands where it belongs.
@@ -102,7 +61,7 @@ private:
     // This window's borders once reported; until then those of a window already framed by
     // the same window manager (the owner, or another shown window), which look the same.
     QMargins frameMargins() const {
-        if (const auto announced = announcedMargins(window_))
+        if (const auto announced = platform::frameExtents(window_))
             return *announced;
         if (exposed_)
             if (const auto own = reportedMargins(window_))
@@ -115,7 +74,7 @@ private:
         for (const QWidget* other : framed) {
             if (other == window_ || !other->isVisible())
                 continue;
-            if (const auto margins = announcedMargins(other))
+            if (const auto margins = platform::frameExtents(other))
                 return *margins;
             if (const auto margins = reportedMargins(other); margins && !margins->isNull())
                 return *margins;
@@ -158,7 +117,7 @@ private:
     void settle() {
         if (settled_)
             return;
-        const bool frameKnown = announcedMargins(window_) || reportedMargins(window_);
+        const bool frameKnown = platform::frameExtents(window_) || reportedMargins(window_);
         if (!frameKnown && ++checks_ <= kMaxChecks) {
             QTimer::singleShot(kRecheckMs, this, &FramePlacer::settle);
             return;
