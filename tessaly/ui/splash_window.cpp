@@ -5,8 +5,8 @@
 
 #include "platform/paths.h"
 #include "platform/qt/pause.h"
-
 #include "platform/qt/sound_player.h"
+#include "platform/qt/window_system.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -71,18 +71,22 @@ void SplashWindow::step(const std::function<void()>& change) {
 }
 
 void SplashWindow::holdFrame() {
-    // The wait lets no events through, so the frame is painted (and so handed to the window
-    // system) before it begins.
+    // The wait lets no events through, so the frame is painted, and drawn by the window
+    // system, before it begins.
     repaint();
+    platform::waitUntilDrawn();
     services_.pause.wait(kStepMs, platform::Pause::Events::Ignore);
 }
 
 void SplashWindow::waitUntilOnScreen() {
-    // A window can be painted only once the window system shows it; until then the events
-    // that bring it there must be let through.
+    // A window can be painted only once the window system shows it, and the animation should
+    // not start before the window manager has framed it and it has taken its place (the
+    // frame's size moves the centre); until then the events that bring it there are let
+    // through.
     QCoreApplication::processEvents();
     const qint64 deadline = services_.pause.nowMs() + kAppearMs;
-    while (!(windowHandle() && windowHandle()->isExposed()) && services_.pause.nowMs() < deadline)
+    while (!(windowHandle() && windowHandle()->isExposed() && standsWherePlaced(this)) &&
+           services_.pause.nowMs() < deadline)
         services_.pause.wait(kAppearPollMs, platform::Pause::Events::Process);
 }
 
@@ -120,6 +124,7 @@ void SplashWindow::runSequence(bool frozen) {
         if (pass == 1) {
             Picture3->show();
             repaint();
+            platform::waitUntilDrawn();
             services_.sound.playAndWait(sound);
             holdFrame();
             Picture3->hide();

@@ -1,6 +1,6 @@
 #include "window_placement.h"
 
-#include "platform/qt/frame_extents.h"
+#include "platform/qt/window_system.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -26,6 +26,11 @@ public:
     FramePlacer(QWidget* window, const QWidget* owner)
         : QObject(window), window_(window), owner_(owner) {
         window->installEventFilter(this);
+    }
+
+    // Settled, and the window system has put the window there.
+    bool standsWherePlaced() const {
+        return settled_ && window_->geometry().topLeft() == clientTarget();
     }
 
 protected:
@@ -138,6 +143,13 @@ private:
 };
 
 } // namespace
+
+bool standsWherePlaced(const QWidget* window) {
+    for (const QObject* child : window->children())
+        if (const auto* placer = dynamic_cast<const FramePlacer*>(child))
+            return placer->standsWherePlaced();
+    return true;
+}
 
 void centreOnScreenWhenShown(QWidget* window) {
     new FramePlacer(window, nullptr);

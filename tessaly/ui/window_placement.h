@@ -14,4 +14,9 @@ void centreOnScreenWhenShown(QWidget* window);
 // Centred over the owner's frame, kept on the owner's screen.
 void centreOverWhenShown(QWidget* window, const QWidget* owner);
 
+// Whether a window placed by one of the above stands where it was last placed, the window
+// system having carried out the move; a window manager moves a framed window only some time
+// after it was asked to. True for a window placed by neither.
+bool standsWherePlaced(const QWidget* window);
+
 } // namespace tessaly

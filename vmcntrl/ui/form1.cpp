@@ -9,7 +9,7 @@
 
 #include "platform/file_ops.h"
 #include "platform/paths.h"
-#include "platform/qt/frame_extents.h"
+#include "platform/qt/window_system.h"
 #include "platform/qt/twips.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // The splash as the X server shows it: every animation frame is on the screen when the wait
-// that follows it begins. Runs on Xvfb (tests/support/xvfb_session.sh), with and without a
-// window manager.
+// that follows it begins, and the window stays where it first stood. Runs on Xvfb
+// (tests/support/xvfb_session.sh), with and without a window manager.
 #include "window_fixture.h"
 
 #include "tessaly/ui/splash_window.h"
@@ -48,10 +48,20 @@ private slots:
         tessaly::StartUp startUp{
             tessaly::Services{f.prompts, f.starter, f.dde, f.help, f.sound, pause, f.homeFile("")}};
         QStringList missed;
+        QRect firstArea;
         int checked = 0;
         pause.onStillWait = [&] {
             tessaly::SplashWindow& splash = startUp.splash();
             const QRect area = screen.windowArea(static_cast<xcb_window_t>(splash.winId()));
+            if (checked == 0)
+                firstArea = area;
+            else if (area != firstArea)
+                missed << QStringLiteral("wait %1: moved from %2,%3 to %4,%5")
+                              .arg(checked + 1)
+                              .arg(firstArea.x())
+                              .arg(firstArea.y())
+                              .arg(area.x())
+                              .arg(area.y());
             const QImage shown = screen.grab(area);
             const QImage expected = splash.grab().toImage();
             const double share = agreement(shown, expected);

@@ -16,4 +16,9 @@ std::optional<QMargins> frameExtents(const QWidget* window);
 // Whether frameExtents can answer here at all (X11).
 bool windowSystemReportsFrameExtents();
 
+// Returns once the window system has carried out everything this program has sent it, so what
+// was painted is on the screen, not still on its way: the X server may take other clients'
+// requests between ours. Returns at once where there is no such server.
+void waitUntilDrawn();
+
 } // namespace platform

@@ -1,10 +1,10 @@
-#include "frame_extents.h"
+#include "window_system.h"
 
 #include <QGuiApplication>
 #include <QWidget>
 
 #if defined(PLATFORM_QT_HAVE_XCB) && QT_CONFIG(xcb)
-#define PLATFORM_QT_FRAME_EXTENTS 1
+#define PLATFORM_QT_X11 1
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 
@@ -15,7 +15,7 @@
 
 namespace platform {
 
-#ifdef PLATFORM_QT_FRAME_EXTENTS
+#ifdef PLATFORM_QT_X11
 namespace {
 // Only the xcb platform has a connection of its own; others (offscreen among them) may offer
 // the same interface without one.
@@ -29,7 +29,7 @@ xcb_connection_t* x11Connection() {
 #endif
 
 bool windowSystemReportsFrameExtents() {
-#ifdef PLATFORM_QT_FRAME_EXTENTS
+#ifdef PLATFORM_QT_X11
     return x11Connection() != nullptr;
 #else
     return false;
@@ -37,7 +37,7 @@ bool windowSystemReportsFrameExtents() {
 }
 
 std::optional<QMargins> frameExtents(const QWidget* window) {
-#ifdef PLATFORM_QT_FRAME_EXTENTS
+#ifdef PLATFORM_QT_X11
     xcb_connection_t* connection = x11Connection();
     if (!connection || !window || !window->isWindow() ||
         !window->testAttribute(Qt::WA_WState_Created))
@@ -68,6 +68,14 @@ std::optional<QMargins> frameExtents(const QWidget* window) {
 #else
     (void)window;
     return std::nullopt;
+#endif
+}
+
+void waitUntilDrawn() {
+#ifdef PLATFORM_QT_X11
+    // A request with a reply is answered only after every earlier request of the connection.
+    if (xcb_connection_t* connection = x11Connection())
+        std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 #endif
 }
 
