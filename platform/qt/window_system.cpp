@@ -71,6 +71,31 @@ std::optional<QMargins> frameExtents(const QWidget* window) {
 #endif
 }
 
+std::optional<QPoint> framedCorner(const QWidget* window) {
+#ifdef PLATFORM_QT_X11
+    const auto extents = frameExtents(window);
+    if (!extents)
+        return std::nullopt;
+    xcb_connection_t* connection = x11Connection();
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    auto* geometry = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr);
+    if (!geometry)
+        return std::nullopt;
+    const xcb_window_t root = geometry->root;
+    std::free(geometry);
+    auto* onRoot = xcb_translate_coordinates_reply(
+        connection, xcb_translate_coordinates(connection, id, root, 0, 0), nullptr);
+    if (!onRoot)
+        return std::nullopt;
+    const QPoint client(onRoot->dst_x, onRoot->dst_y);
+    std::free(onRoot);
+    return client - QPoint(extents->left(), extents->top());
+#else
+    (void)window;
+    return std::nullopt;
+#endif
+}
+
 void waitUntilDrawn() {
 #ifdef PLATFORM_QT_X11
     // A request with a reply is answered only after every earlier request of the connection.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QPoint>
 
 #include <optional>
 
@@ -15,6 +16,10 @@ namespace platform {
 std::optional<QMargins> frameExtents(const QWidget* window);
 // Whether frameExtents can answer here at all (X11).
 bool windowSystemReportsFrameExtents();
+// Where the outer corner of that frame is on the screen, asked of the X server: Qt learns of
+// a move by the window manager only some time after the server has carried it out. Nullopt
+// where frameExtents is.
+std::optional<QPoint> framedCorner(const QWidget* window);
 
 // Returns once the window system has carried out everything this program has sent it, so what
 // was painted is on the screen, not still on its way: the X server may take other clients'

@@ -9,8 +9,8 @@
 
 #include "platform/file_ops.h"
 #include "platform/paths.h"
-#include "platform/qt/window_system.h"
 #include "platform/qt/twips.h"
+#include "platform/qt/window_system.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -145,8 +145,8 @@ void Form1::settleFrame() {
 // The frame's corner as the window system has it (see settleFrame).
 QPoint Form1::outerCorner() const {
     if (platform::windowSystemReportsFrameExtents())
-        if (const auto extents = platform::frameExtents(this); extents && windowHandle())
-            return windowHandle()->position() - QPoint(extents->left(), extents->top());
+        if (const auto corner = platform::framedCorner(this))
+            return *corner;
     return pos();
 }
 

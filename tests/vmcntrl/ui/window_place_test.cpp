@@ -43,7 +43,8 @@ void WindowPlaceTest::exitAndStartKeepTheFramePosition() {
         QTRY_COMPARE(screen.frameArea(id).topLeft(), QPoint(100, 150));
         QVERIFY(screen.windowArea(id).top() > 150); // the title bar is above the client area
         form->close();
-        QCOMPARE(positionLines(f.iniText()), std::string("Left=1500 Top=2250 "));
+        QCOMPARE(QString::fromStdString(positionLines(f.iniText())),
+                 QStringLiteral("Left=1500 Top=2250 "));
     }
 }
 
