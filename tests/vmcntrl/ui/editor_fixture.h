@@ -4,8 +4,8 @@
 #include "vmcntrl/ui/form1.h"
 #include "vmcntrl/ui/script_selector.h"
 
-#include "support/fake_prompts.h"
-#include "support/recording_services.h"
+#include "panel_fakes.h"
+
 #include "support/temp_dir.h"
 
 #include <QApplication>
@@ -18,14 +18,8 @@
 
 // A program directory in a temporary folder, the control panel's main window on it, and
 // recording fakes for everything that would reach outside the window.
-struct EditorFixture {
+struct EditorFixture : PanelFakes {
     TempDir dir;
-    FakePrompts prompts;
-    RecordingProgramStarter starter;
-    FakeDdeClient dde;
-    RecordingHelpViewer help;
-    FakePause pause;
-    vmcntrl::Services services{prompts, starter, dde, help, pause};
     std::unique_ptr<vmcntrl::Form1> form;
 
     EditorFixture() {

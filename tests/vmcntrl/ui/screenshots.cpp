@@ -9,8 +9,8 @@
 #include "vmcntrl/ui/form4.h"
 #include "vmcntrl/ui/script_selector.h"
 
-#include "support/fake_prompts.h"
-#include "support/recording_services.h"
+#include "panel_fakes.h"
+
 #include "support/temp_dir.h"
 
 #include <QApplication>
@@ -73,13 +73,8 @@ int main(int argc, char* argv[]) {
                        "Sender=Use 'From' from Form\r\nSubject=Customer feedback\r\n"
                        "Target=_self\r\n");
 
-    // Nothing here may wait for a user: every service is a recording stand-in.
-    FakePrompts prompts;
-    RecordingProgramStarter starter;
-    FakeDdeClient dde;
-    RecordingHelpViewer help;
-    FakePause pause;
-    vmcntrl::Services services{prompts, starter, dde, help, pause};
+    PanelFakes fakes;
+    vmcntrl::Services& services = fakes.services;
     vmcntrl::Form1 editor(home.string(), services);
     editor.resize(640, 475);
     editor.show();
