@@ -70,11 +70,15 @@ void SplashWindow::step(const std::function<void()>& change) {
     holdFrame();
 }
 
+void SplashWindow::drawNow() {
+    repaint();
+    platform::waitUntilDrawn();
+}
+
 void SplashWindow::holdFrame() {
     // The wait lets no events through, so the frame is painted, and drawn by the window
     // system, before it begins.
-    repaint();
-    platform::waitUntilDrawn();
+    drawNow();
     services_.pause.wait(kStepMs, platform::Pause::Events::Ignore);
 }
 
@@ -123,8 +127,7 @@ void SplashWindow::runSequence(bool frozen) {
         }
         if (pass == 1) {
             Picture3->show();
-            repaint();
-            platform::waitUntilDrawn();
+            drawNow();
             services_.sound.playAndWait(sound);
             holdFrame();
             Picture3->hide();

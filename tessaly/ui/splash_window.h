@@ -39,6 +39,8 @@ protected:
 
 private:
     void step(const std::function<void()>& change);
+    // Paints the window and has the window system put it on the screen before returning.
+    void drawNow();
     // Paints the window as it is now, puts it on the screen and waits one animation step.
     void holdFrame();
     void waitUntilOnScreen();

@@ -144,9 +144,8 @@ void Form1::settleFrame() {
 
 // The frame's corner as the window system has it (see settleFrame).
 QPoint Form1::outerCorner() const {
-    if (platform::windowSystemReportsFrameExtents())
-        if (const auto corner = platform::framedCorner(this))
-            return *corner;
+    if (const auto corner = platform::framedCorner(this))
+        return *corner;
     return pos();
 }
 
